@@ -1,0 +1,81 @@
+#include "Permission.h"
+
+#include "Telnet.h"
+
+#include <QTimerEvent>
+
+namespace {
+const char requestRight[] = "07F6A7E11\r\n";
+const char giveBackRight[] = "07F6A7E10\r\n";
+} // namespace
+
+Permission::Permission(QObject *parent)
+    : QObject(parent)
+{
+}
+
+void Permission::requestPermission()
+{
+    if (!okPermission)
+        telnet->sendData(requestRight);
+    if (timerId == 0)
+        timerId = startTimer(requestIntervalMs, Qt::CoarseTimer);
+}
+
+void Permission::returnPermission()
+{
+    if (okPermission) {
+        setOkPermission(false);
+        telnet->sendData(giveBackRight);
+    }
+    if (timerId != 0) {
+        killTimer(timerId);
+        timerId = 0;
+    }
+}
+
+void Permission::returnPermissionDelay()
+{
+    if (timerId != 0)
+        return;
+    setOkPermission(false);
+    telnet->sendData(giveBackRight);
+}
+
+void Permission::timerEvent(QTimerEvent *event)
+{
+    // Asked again on every tick, held or not, until the right is given back.
+    if (event->timerId() == timerId)
+        telnet->sendData(requestRight);
+}
+
+void Permission::recievedCommandFF6AFD(QString data)
+{
+    const bool readOnly = !data.startsWith(QLatin1String("00"));
+    if (readOnly == bool(isReadOnly))
+        return;
+    isReadOnly = readOnly;
+    emit isReadOnlyChanged(readOnly);
+}
+
+void Permission::recievedCommandFF6AFE(QString data)
+{
+    if (data.startsWith(QLatin1String("10")))
+        setOkPermission(false);
+    else if (data.startsWith(QLatin1String("11")))
+        setOkPermission(true);
+}
+
+void Permission::sendIfPermitted(const char *command)
+{
+    if (okPermission)
+        telnet->sendData(command);
+}
+
+void Permission::setOkPermission(bool value)
+{
+    if (value == bool(okPermission))
+        return;
+    okPermission = value;
+    emit okPermissionChanged();
+}

@@ -1,0 +1,3 @@
+#include "RootContext.h"
+
+QQmlContext *rootContext = nullptr;

@@ -1,0 +1,252 @@
+#include "Telnet.h"
+
+#include "LineProtocol.h"
+
+#include <QEventLoop>
+#include <QHostAddress>
+#include <QTcpSocket>
+#include <QTextCodec>
+
+namespace {
+const char modelQuery[] = "07F6A64\r\n";
+// Writes in a row, without a byte from the recorder, before a short pause.
+constexpr int burstLength = 11;
+} // namespace
+
+Telnet::Telnet(QObject *parent)
+    : QObject(parent)
+    , socket(new QTcpSocket)
+    , codec(QTextCodec::codecForName("UTF-8"))
+{
+    connect(socket, SIGNAL(connected()), this, SLOT(loginToServer()));
+    connect(socket, SIGNAL(disconnected()), this, SLOT(closeConnection()));
+    connect(socket, SIGNAL(readyRead()), this, SLOT(getData()));
+    connect(socket, SIGNAL(error(QAbstractSocket::SocketError)), this, SLOT(error()));
+    connect(&connectTimer, SIGNAL(timeout()), this, SLOT(checkTimeout()));
+
+    dialogueTimer.setSingleShot(true);
+    connect(&dialogueTimer, &QTimer::timeout, this, &Telnet::dialogueTimedOut);
+}
+
+Telnet::~Telnet()
+{
+    // The socket signals from its own destruction; nothing here may hear it.
+    socket->disconnect(this);
+    socket->abort();
+    delete socket;
+}
+
+void Telnet::connectToServer(QString address, QString password, bool quick)
+{
+    // Drop whatever the previous attempt or session left behind, silently.
+    endConnection();
+
+    if (!LineProtocol::isLineSafe(password)) {
+        // The password would break the line framing: never send it.
+        reportFailure();
+        return;
+    }
+
+    passwordLine = codec->fromUnicode(password) + "\r\n";
+    sendCount = 0;
+    connectTimer.start(quick ? quickConnectTimeoutMs : connectTimeoutMs);
+    // Only numeric addresses are accepted; a name is never looked up.
+    const QHostAddress host(address);
+    if (host.isNull()) {
+        connectTimer.stop();
+        reportFailure();
+        return;
+    }
+    socket->connectToHost(host, port, QIODevice::ReadWrite);
+}
+
+void Telnet::sendData(const char *str)
+{
+    // Until the dialogue is complete a command could be taken for the
+    // password or the model answer: writes are dropped.
+    if (linked)
+        write(str);
+}
+
+void Telnet::sendDataNoLog(const char *str)
+{
+    sendData(str);
+}
+
+void Telnet::close()
+{
+    endConnection();
+}
+
+void Telnet::write(const char *str)
+{
+    if (sendCount >= burstLength && !pausing) {
+        pausing = true;
+        QEventLoop pause;
+        QTimer::singleShot(1, &pause, &QEventLoop::quit);
+        pause.exec();
+        pausing = false;
+        sendCount = 0;
+    }
+    socket->write(str);
+    ++sendCount;
+}
+
+void Telnet::loginToServer()
+{
+    connectTimer.stop();
+    dialogueTimer.start(dialogueTimeoutMs);
+    write("\r\n");
+    sendCount = 0;
+}
+
+void Telnet::getData()
+{
+    QByteArray chunk = socket->readAll();
+    chunk.replace('\0', QByteArray());
+    sendCount = 0;
+    received = true;
+
+    if (chunk.startsWith("Enter Password")) {
+        // Answered once per connection: a recorder that prompts again after a
+        // refused password would otherwise be fed the same password forever.
+        if (!passwordSent) {
+            passwordSent = true;
+            write(passwordLine.constData());
+        }
+        return;
+    }
+    if (chunk.startsWith("Login Successful")) {
+        if (skipModelQuery) {
+            skipModelQuery = false;
+            finishLogin(0);
+        } else {
+            write(modelQuery);
+            awaitingModel = true;
+        }
+        return;
+    }
+    if (chunk.startsWith("Password Failed")) {
+        emit passwordFailed();
+        return;
+    }
+    if (awaitingModel) {
+        if (chunk.startsWith("0FF6AE4")) {
+            awaitingModel = false;
+            const QByteArray answer = chunk.mid(7, 2);
+            if (answer == "01" || answer == "00") {
+                finishLogin(answer == "01" ? 1 : 0);
+            } else {
+                endConnection();
+                reportFailure();
+            }
+            return;
+        }
+        if (chunk.startsWith("0F2\r\n")) {
+            awaitingModel = false;
+            endConnection();
+            reportFailure();
+            return;
+        }
+        // Anything else is passed on as reply lines; the answer may still
+        // come, and the dialogue time-out ends the wait if it never does.
+    }
+    splitLines(chunk);
+}
+
+void Telnet::splitLines(const QByteArray &chunk)
+{
+    int start = 0;
+    for (;;) {
+        const int lf = chunk.indexOf('\n', start);
+        const int end = lf < 0 ? chunk.size() : lf;
+        const int pieceLength = end - start;
+
+        if (lineBuffer.isEmpty()) {
+            if (pieceLength > 0 && chunk.at(start) == '0')
+                lineBuffer = chunk.mid(start, pieceLength);
+        } else {
+            lineBuffer.append(chunk.constData() + start, pieceLength);
+        }
+
+        if (!lineBuffer.isEmpty()) {
+            if (lineBuffer.endsWith('\r'))
+                emitLine(lineBuffer);
+            else if (lineBuffer.size() > maxLineLength)
+                lineBuffer.clear(); // a line that never ends is dropped
+        }
+
+        if (lf < 0)
+            break;
+        start = lf + 1;
+    }
+}
+
+void Telnet::emitLine(QByteArray &line)
+{
+    line.replace('\r', QByteArray());
+    // The line is decoded only once whole, so a character cut between two
+    // chunks arrives intact; the leading "0" is not part of the reply.
+    const QString text = QString::fromUtf8(line.constData() + 1, line.size() - 1);
+    line.clear();
+    emit readyRead(text);
+}
+
+void Telnet::checkTimeout()
+{
+    if (socket->state() != QAbstractSocket::ConnectingState
+        && socket->state() != QAbstractSocket::HostLookupState)
+        return;
+    endConnection();
+    reportFailure();
+}
+
+void Telnet::closeConnection()
+{
+    socket->close();
+}
+
+void Telnet::error()
+{
+    endConnection();
+    reportFailure();
+}
+
+void Telnet::dialogueTimedOut()
+{
+    endConnection();
+    reportFailure();
+}
+
+void Telnet::finishLogin(int model)
+{
+    dialogueTimer.stop();
+    linked = true;
+    emit connectedToServer(model);
+}
+
+void Telnet::endConnection()
+{
+    ++connectionSerial;
+    connectTimer.stop();
+    dialogueTimer.stop();
+    sendCount = 0;
+    awaitingModel = false;
+    passwordSent = false;
+    linked = false;
+    lineBuffer.clear();
+    const QSignalBlocker quiet(socket);
+    socket->abort();
+    socket->close();
+}
+
+void Telnet::reportFailure()
+{
+    // Reported from the event loop, outside the socket's own signal: a new
+    // connection started by a receiver right inside that signal can hang.
+    const quint64 serial = connectionSerial;
+    QTimer::singleShot(0, this, [this, serial] {
+        if (serial == connectionSerial)
+            emit errorConnectedToServer();
+    });
+}

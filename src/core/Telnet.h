@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+class QTcpSocket;
+class QTextCodec;
+
+// The control link to one recorder: a TCP client on port 23 that runs the
+// recorder's login dialogue, asks its model, writes command lines and cuts the
+// incoming byte stream into reply lines.
+class Telnet : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Telnet(QObject *parent = nullptr);
+    ~Telnet() override;
+
+    void connectToServer(QString address, QString password, bool quick);
+
+    // A reply line that never ends is dropped once it holds this many bytes.
+    static constexpr int maxLineLength = 64 * 1024;
+    static constexpr int connectTimeoutMs = 10000;
+    static constexpr int quickConnectTimeoutMs = 500;
+    static constexpr quint16 port = 23;
+
+    // The recorder must complete the login dialogue within this time.
+    int dialogueTimeoutMs = 10000;
+
+    bool received = false;
+    bool skipModelQuery = false;
+
+signals:
+    void connectedToServer(int model);
+    void errorConnectedToServer();
+    void readyRead(QString line);
+    void passwordFailed();
+
+public slots:
+    void sendData(const char *str);
+    void sendDataNoLog(const char *str);
+    void close();
+
+private slots:
+    void loginToServer();
+    void getData();
+    void checkTimeout();
+    void closeConnection();
+    void error();
+    void dialogueTimedOut();
+
+private:
+    void write(const char *str);
+    void splitLines(const QByteArray &chunk);
+    void emitLine(QByteArray &line);
+    void endConnection();
+    void reportFailure();
+    void finishLogin(int model);
+
+    QTcpSocket *socket;
+    QByteArray passwordLine;
+    int sendCount = 0;
+    QByteArray lineBuffer;
+    QTimer connectTimer;
+    bool awaitingModel = false;
+
+public:
+    QTextCodec *codec;
+
+private:
+    QTimer dialogueTimer;
+    // Bumped whenever a connection ends or starts, so that a failure report
+    // queued for an earlier connection is dropped.
+    quint64 connectionSerial = 0;
+    bool passwordSent = false;
+    bool linked = false;
+    bool pausing = false;
+};

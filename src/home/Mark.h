@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+class Telnet;
+
+// The marks of the current take, as the recorder delivers them.
+class Mark : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Mark(QObject *parent = nullptr);
+
+    static constexpr int retryIntervalMs = 250;
+
+    // Asks for the mark count and the track top, and keeps asking every
+    // 250 ms until the mark count arrives.
+    void requestMarkList();
+    void clearMarks();
+    void skipPrevious(int elapsed);
+    void skipNext(int elapsed);
+    void recievedCommandFF03(QString data);
+    Q_INVOKABLE void redrawMark();
+
+    Telnet *telnet = nullptr;
+    QList<int> marks;
+    const char *pollCommand;
+    int timerId = 0;
+
+signals:
+    void markClear();
+    void markTimeReceived(int time);
+
+protected:
+    void timerEvent(QTimerEvent *event) override;
+
+private:
+    void stopRetry();
+};
