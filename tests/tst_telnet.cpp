@@ -114,6 +114,26 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return !link.recorder.hasClient(); }));
     }
 
+    void recorderClosingDuringTheDialogueFails_data()
+    {
+        QTest::addColumn<int>("stage");
+        QTest::newRow("right after the connection") << int(Stage::Connected);
+        QTest::newRow("after the prompt") << int(Stage::Prompted);
+        QTest::newRow("after the password") << int(Stage::LoggedIn);
+    }
+    void recorderClosingDuringTheDialogueFails()
+    {
+        QFETCH(int, stage);
+        LinkFixture link;
+        link.recorder.closeAtStage = stage;
+        QVERIFY(link.recorder.listen());
+        link.connect();
+        QVERIFY(link.failed.wait());
+        QCOMPARE(link.connected.count(), 0);
+        QTest::qWait(50);
+        QCOMPARE(link.failed.count(), 1);
+    }
+
     void refusedConnectionFails()
     {
         LinkFixture link; // nobody listens
