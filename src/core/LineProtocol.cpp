@@ -16,9 +16,17 @@ void DEC2(char *field, int value)
     field[1] = char('0' + value % 10);
 }
 
-int readNUMBER4(QStringView field)
+QStringView field(QStringView text, int position, int length)
 {
-    return field.mid(0, 2).toInt() + 100 * field.mid(2, 2).toInt();
+    if (position < 0 || position >= text.size())
+        return {};
+    const int available = int(text.size()) - position;
+    return text.mid(position, length < 0 || length > available ? available : length);
+}
+
+int readNUMBER4(QStringView number)
+{
+    return field(number, 0, 2).toInt() + 100 * field(number, 2, 2).toInt();
 }
 
 QByteArray cutUtf8(const QByteArray &utf8, int cap)

@@ -14,9 +14,13 @@ void NUMBER4(char *field, int value);
 // Writes `value` (0-99) into the two characters at `field`, tens first.
 void DEC2(char *field, int value);
 
+// The characters of `text` from `position` on, at most `length` of them (all
+// when `length` is negative): the part that exists, possibly empty.
+QStringView field(QStringView text, int position, int length = -1);
+
 // Reads a pair-encoded number from four characters; a field that is not a
 // number reads as 0.
-int readNUMBER4(QStringView field);
+int readNUMBER4(QStringView number);
 
 // The longest prefix of `utf8` made of whole characters that fits in `cap` bytes.
 QByteArray cutUtf8(const QByteArray &utf8, int cap);

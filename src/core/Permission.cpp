@@ -66,6 +66,11 @@ void Permission::recievedCommandFF6AFE(QString data)
         setOkPermission(true);
 }
 
+void Permission::sessionEnded()
+{
+    setOkPermission(false);
+}
+
 void Permission::sendIfPermitted(const char *command)
 {
     if (okPermission)

@@ -29,6 +29,9 @@ public:
     void recievedCommandFF6AFD(QString data);
     void recievedCommandFF6AFE(QString data);
 
+    // The session ended: the right it held is gone with it.
+    void sessionEnded();
+
     // Writes a command only while the right is held; otherwise drops it.
     void sendIfPermitted(const char *command);
 

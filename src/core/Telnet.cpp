@@ -25,6 +25,8 @@ Telnet::Telnet(QObject *parent)
     connect(&connectTimer, SIGNAL(timeout()), this, SLOT(checkTimeout()));
 
     dialogueTimer.setSingleShot(true);
+    // Room for a usual line, kept across lines so that framing does not allocate.
+    lineBuffer.reserve(256);
     connect(&dialogueTimer, &QTimer::timeout, this, &Telnet::dialogueTimedOut);
 }
 
@@ -102,8 +104,13 @@ void Telnet::loginToServer()
 
 void Telnet::getData()
 {
-    QByteArray chunk = socket->readAll();
-    chunk.replace('\0', QByteArray());
+    receiveChunk(socket->readAll());
+}
+
+void Telnet::receiveChunk(QByteArray chunk)
+{
+    if (chunk.contains('\0'))
+        chunk.replace('\0', QByteArray());
     sendCount = 0;
     received = true;
 
@@ -164,7 +171,7 @@ void Telnet::splitLines(const QByteArray &chunk)
 
         if (lineBuffer.isEmpty()) {
             if (pieceLength > 0 && chunk.at(start) == '0')
-                lineBuffer = chunk.mid(start, pieceLength);
+                lineBuffer.append(chunk.constData() + start, pieceLength);
         } else {
             lineBuffer.append(chunk.constData() + start, pieceLength);
         }
@@ -173,7 +180,7 @@ void Telnet::splitLines(const QByteArray &chunk)
             if (lineBuffer.endsWith('\r'))
                 emitLine(lineBuffer);
             else if (lineBuffer.size() > maxLineLength)
-                lineBuffer.clear(); // a line that never ends is dropped
+                lineBuffer.resize(0); // a line that never ends is dropped
         }
 
         if (lf < 0)
@@ -184,12 +191,31 @@ void Telnet::splitLines(const QByteArray &chunk)
 
 void Telnet::emitLine(QByteArray &line)
 {
-    line.replace('\r', QByteArray());
-    // The line is decoded only once whole, so a character cut between two
-    // chunks arrives intact; the leading "0" is not part of the reply.
-    const QString text = QString::fromUtf8(line.constData() + 1, line.size() - 1);
-    line.clear();
-    emit readyRead(text);
+    // Decoded only once whole, so that a character cut between two chunks
+    // arrives intact. The leading "0" and every CR are not part of the reply.
+    const char *bytes = line.constData() + 1;
+    const int size = line.size() - 1;
+    bool ascii = true;
+    int length = 0;
+    lineText.resize(size);
+    QChar *out = lineText.data();
+    for (int i = 0; i < size; ++i) {
+        const unsigned char byte = static_cast<unsigned char>(bytes[i]);
+        if (byte >= 0x80) {
+            ascii = false;
+            break;
+        }
+        if (byte != '\r')
+            out[length++] = QLatin1Char(char(byte));
+    }
+    if (ascii) {
+        lineText.resize(length);
+    } else {
+        line.replace('\r', QByteArray());
+        lineText = QString::fromUtf8(line.constData() + 1, line.size() - 1);
+    }
+    line.resize(0);
+    emit readyRead(lineText);
 }
 
 void Telnet::checkTimeout()
@@ -234,7 +260,8 @@ void Telnet::endConnection()
     awaitingModel = false;
     passwordSent = false;
     linked = false;
-    lineBuffer.clear();
+    lineBuffer.resize(0);
+    lineText.resize(0);
     const QSignalBlocker quiet(socket);
     socket->abort();
     socket->close();

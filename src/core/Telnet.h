@@ -23,12 +23,15 @@ public:
 
     // A reply line that never ends is dropped once it holds this many bytes.
     static constexpr int maxLineLength = 64 * 1024;
-    static constexpr int connectTimeoutMs = 10000;
-    static constexpr int quickConnectTimeoutMs = 500;
     static constexpr quint16 port = 23;
 
-    // The recorder must complete the login dialogue within this time.
+    // Time-outs of the connection and, once connected, of the login dialogue.
+    int connectTimeoutMs = 10000;
+    int quickConnectTimeoutMs = 500;
     int dialogueTimeoutMs = 10000;
+
+    // Handles one chunk of bytes as it came from the recorder.
+    void receiveChunk(QByteArray chunk);
 
     bool received = false;
     bool skipModelQuery = false;
@@ -64,6 +67,8 @@ private:
     QByteArray passwordLine;
     int sendCount = 0;
     QByteArray lineBuffer;
+    // The decoded line, reused so that a line costs no allocation.
+    QString lineText;
     QTimer connectTimer;
     bool awaitingModel = false;
 

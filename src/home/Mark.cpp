@@ -1,5 +1,6 @@
 #include "Mark.h"
 
+#include "LineProtocol.h"
 #include "Telnet.h"
 
 #include <QTimerEvent>
@@ -50,9 +51,35 @@ void Mark::skipNext(int elapsed)
 
 void Mark::recievedCommandFF03(QString data)
 {
-    // The mark-list replies are decoded by the Home page's mark list, which
-    // is not part of this build yet: they are ignored until then.
-    Q_UNUSED(data)
+    using LineProtocol::field;
+    const QStringView reply(data);
+    const QStringView subCode = field(reply, 0, 2);
+    if (subCode == QLatin1String("DD")) {
+        marks.clear();
+        emit markClear();
+        stopRetry();
+        markCount = LineProtocol::readNUMBER4(field(reply, 2, 4));
+        if (markCount != 0)
+            requestMark(1);
+    } else if (subCode == QLatin1String("D8")) {
+        const int number = LineProtocol::readNUMBER4(field(reply, 2, 4));
+        const int time = field(reply, 6, 2).toInt() * 360000 + field(reply, 8, 2).toInt() * 6000
+                         + field(reply, 10, 2).toInt() * 100 + field(reply, 12, 2).toInt();
+        // A time already listed ends the reading: it comes from a repeated poll.
+        if (marks.contains(time))
+            return;
+        marks.append(time);
+        emit markTimeReceived(time);
+        if (number < markCount)
+            requestMark(number + 1);
+    }
+}
+
+void Mark::requestMark(int number)
+{
+    char command[] = "07F0358xxxx\r\n";
+    LineProtocol::NUMBER4(command + 7, number);
+    telnet->sendData(command);
 }
 
 void Mark::redrawMark()

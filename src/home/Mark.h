@@ -25,9 +25,10 @@ public:
     void recievedCommandFF03(QString data);
     Q_INVOKABLE void redrawMark();
 
-    Telnet *telnet = nullptr;
     QList<int> marks;
     const char *pollCommand;
+    Telnet *telnet = nullptr;
+    int markCount = 0;
     int timerId = 0;
 
 signals:
@@ -39,4 +40,5 @@ protected:
 
 private:
     void stopRetry();
+    void requestMark(int number);
 };
