@@ -195,6 +195,7 @@ public:
 
     // The wall clock of the sleep check, in milliseconds since the epoch.
     std::function<qint64()> clock;
+    QTimer sleepTimer;
 
 public slots:
     void finishedLogin(int model);
@@ -375,7 +376,6 @@ private:
     QString m_password;
     bool m_displayMode = false;
 
-    QTimer sleepTimer;
     QTimer announceTimer;
     qint64 lastTick = -1;
     Qt::ApplicationState lastAppState = Qt::ApplicationActive;

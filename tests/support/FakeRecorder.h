@@ -27,6 +27,7 @@ public:
 
     // Starts accepting connections on address:23.
     bool listen();
+    bool isListening() const { return server.isListening(); }
     // Refuses further connections (the port is closed).
     void stopListening();
     // Keeps the port open but never completes a TCP handshake: a client stays
