@@ -46,6 +46,22 @@ private slots:
         QCOMPARE(readNUMBER4(field), value);
     }
 
+    // Reads exactly as the string type's own conversion, without allocating.
+    void toNumberReadsAsTheStandardConversion_data()
+    {
+        QTest::addColumn<QString>("text");
+        for (const char *text : {"", "0", "00", "07", "12", "99", " 5", "5 ", "+5", "-5", "+", "-", "--", "1a", "a1", "ab",
+                                 "FF", "ff", "Fg", "0x1F", "0x", "-0x10", "1 2", "9999999999", "2147483647", "-2147483648",
+                                 "\t7\n", "１２"})
+            QTest::newRow(text) << QString::fromUtf8(text);
+    }
+    void toNumberReadsAsTheStandardConversion()
+    {
+        QFETCH(QString, text);
+        QCOMPARE(toNumber(text), text.toInt());
+        QCOMPARE(toNumber(text, 16), text.toInt(nullptr, 16));
+    }
+
     void dec2_data()
     {
         QTest::addColumn<int>("value");

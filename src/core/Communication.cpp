@@ -13,6 +13,7 @@
 #include <QTimerEvent>
 
 using LineProtocol::field;
+using LineProtocol::toNumber;
 
 namespace {
 
@@ -36,16 +37,17 @@ constexpr int hundredthsPerHour = 360000;
 constexpr int hundredthsPerMinute = 6000;
 
 // A reply or group code as one number, so that dispatch is a switch.
-constexpr int code(char first, char second)
+constexpr quint32 code(char16_t first, char16_t second)
 {
-    return (first << 8) | second;
+    return (quint32(first) << 16) | second;
 }
 
-int codeOf(QStringView text)
+// The code in the first two characters; a shorter text has none.
+quint32 codeOf(QStringView text)
 {
-    if (text.size() < 2 || text[0].unicode() > 0xFF || text[1].unicode() > 0xFF)
-        return -1;
-    return code(char(text[0].unicode()), char(text[1].unicode()));
+    if (text.size() < 2)
+        return 0;
+    return code(text[0].unicode(), text[1].unicode());
 }
 
 // A two-character flag: anything but exactly "00" is true.
@@ -56,12 +58,12 @@ bool flag(QStringView data, int position)
 
 int decimal(QStringView data, int position, int length = 2)
 {
-    return field(data, position, length).toInt();
+    return toNumber(field(data, position, length));
 }
 
 int hexadecimal(QStringView data, int position, int length = 2)
 {
-    return field(data, position, length).toInt(nullptr, 16);
+    return toNumber(field(data, position, length), 16);
 }
 
 bool isRecording(int status)
@@ -397,7 +399,7 @@ void Communication::recievedCommandAD(QStringView data)
 {
     if (data.size() < 2)
         return;
-    const int steps = field(data, 1, 1).toInt();
+    const int steps = toNumber(field(data, 1, 1));
     store(m_keyData, data[0] == QLatin1Char('0') ? steps : -steps, &Communication::keyDataChanged);
 }
 
@@ -406,7 +408,7 @@ void Communication::recievedCommandCE(QStringView data)
     if (data.size() < 2)
         return;
     QLatin1String mode;
-    switch (field(data, 1, 1).toInt()) {
+    switch (toNumber(field(data, 1, 1))) {
     case 0: mode = QLatin1String("CONTINUE"); break;
     case 1: mode = QLatin1String("SINGLE"); break;
     case 4:
@@ -522,11 +524,11 @@ void Communication::recievedCommandD8(QStringView data)
         second = QStringView(fiftyNine, 2);
         frame = QStringView(nines, 2);
     } else {
-        const int totalMinutes = highPair.toInt() * 100 + decimal(data, 2);
+        const int totalMinutes = toNumber(highPair) * 100 + decimal(data, 2);
         hours = totalMinutes / 60;
         minutes = totalMinutes % 60;
     }
-    const int secondsAndFrames = second.toInt() * 100 + frame.toInt();
+    const int secondsAndFrames = toNumber(second) * 100 + toNumber(frame);
 
     if (kind == 0 || kind == 2) {
         const QLatin1String hourText = twoDigits(hours, hourBuffer);
@@ -684,7 +686,7 @@ void Communication::recievedCommandFF6A(QStringView data)
     case code('8', 'A'): store(m_repeat, decimal(data, 4), &Communication::repeatChanged); break;
     case code('8', 'B'): {
         static const char *const pairs[] = {"SD1-SD2", "SD1-USB", "SD2-SD1", "SD2-USB", "USB-SD1", "USB-SD2"};
-        const int pair = rest.toInt();
+        const int pair = toNumber(rest);
         storeText(m_currentMediaBackupRelay, QLatin1String(pair >= 0 && pair <= 5 ? pairs[pair] : ""),
                   &Communication::currentMediaBackupRelayChanged);
         break;
@@ -696,7 +698,7 @@ void Communication::recievedCommandFF6A(QStringView data)
     case code('E', '1'): store(m_autoMark, nonzero(), &Communication::autoMarkChanged); break;
     case code('E', '2'): store(m_monoMix, field(data, 4, 2) == QLatin1String("00"), &Communication::monoMixChanged); break;
     case code('E', '3'):
-        store(m_currentTrackTop, rest.toInt(nullptr, 16), &Communication::currentTrackTopChanged);
+        store(m_currentTrackTop, toNumber(rest, 16), &Communication::currentTrackTopChanged);
         if (markRedrawState == 1)
             markRedrawState = 2;
         break;
@@ -705,7 +707,7 @@ void Communication::recievedCommandFF6A(QStringView data)
                   QLatin1String(field(data, 4, 2) == QLatin1String("00") ? "Unfinalized" : "Finalized"),
                   &Communication::finalizedCdChanged);
         break;
-    case code('E', '6'): store(m_statusDetail, rest.toInt(), &Communication::statusDetailChanged); break;
+    case code('E', '6'): store(m_statusDetail, toNumber(rest), &Communication::statusDetailChanged); break;
     case code('F', '6'): recievedCommandFF6AF6(data); break;
     case code('F', 'A'):
         if (field(data, 4, 2) == QLatin1String("F0")) {

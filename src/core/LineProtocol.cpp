@@ -1,5 +1,7 @@
 #include "LineProtocol.h"
 
+#include <limits>
+
 namespace LineProtocol {
 
 void NUMBER4(char *field, int value)
@@ -24,9 +26,44 @@ QStringView field(QStringView text, int position, int length)
     return text.mid(position, length < 0 || length > available ? available : length);
 }
 
+int toNumber(QStringView text, int base)
+{
+    const QStringView trimmed = text.trimmed();
+    int position = 0;
+    bool negative = false;
+    if (position < trimmed.size() && (trimmed[position] == QLatin1Char('+') || trimmed[position] == QLatin1Char('-'))) {
+        negative = trimmed[position] == QLatin1Char('-');
+        ++position;
+    }
+    if (base == 16 && trimmed.mid(position).startsWith(QLatin1String("0x"), Qt::CaseInsensitive)
+        && position + 2 < trimmed.size())
+        position += 2;
+    if (position == trimmed.size())
+        return 0;
+    qint64 value = 0;
+    for (; position < trimmed.size(); ++position) {
+        const char16_t c = trimmed[position].unicode();
+        int digit;
+        if (c >= u'0' && c <= u'9')
+            digit = c - u'0';
+        else if (base == 16 && c >= u'A' && c <= u'F')
+            digit = c - u'A' + 10;
+        else if (base == 16 && c >= u'a' && c <= u'f')
+            digit = c - u'a' + 10;
+        else
+            return 0;
+        if (digit >= base)
+            return 0;
+        value = value * base + digit;
+        if (value > qint64(std::numeric_limits<int>::max()) + (negative ? 1 : 0))
+            return 0; // out of range reads as 0, as the standard conversion does
+    }
+    return int(negative ? -value : value);
+}
+
 int readNUMBER4(QStringView number)
 {
-    return field(number, 0, 2).toInt() + 100 * field(number, 2, 2).toInt();
+    return toNumber(field(number, 0, 2)) + 100 * toNumber(field(number, 2, 2));
 }
 
 QByteArray cutUtf8(const QByteArray &utf8, int cap)

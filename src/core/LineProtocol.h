@@ -18,6 +18,11 @@ void DEC2(char *field, int value);
 // when `length` is negative): the part that exists, possibly empty.
 QStringView field(QStringView text, int position, int length = -1);
 
+// The text as a number in `base` (10 or 16), as the standard conversion reads
+// it: surrounding blanks and a sign allowed, anything else (an empty text
+// included) reads as 0. Unlike the standard conversion it never allocates.
+int toNumber(QStringView text, int base = 10);
+
 // Reads a pair-encoded number from four characters; a field that is not a
 // number reads as 0.
 int readNUMBER4(QStringView number);

@@ -90,7 +90,8 @@ void Telnet::write(const char *str)
         pausing = false;
         sendCount = 0;
     }
-    socket->write(str);
+    if (socket->isOpen())
+        socket->write(str);
     ++sendCount;
 }
 

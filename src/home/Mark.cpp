@@ -53,6 +53,7 @@ void Mark::recievedCommandFF03(QString data)
 {
     using LineProtocol::field;
     const QStringView reply(data);
+    const auto number = [&](int position) { return LineProtocol::toNumber(field(reply, position, 2)); };
     const QStringView subCode = field(reply, 0, 2);
     if (subCode == QLatin1String("DD")) {
         marks.clear();
@@ -62,16 +63,16 @@ void Mark::recievedCommandFF03(QString data)
         if (markCount != 0)
             requestMark(1);
     } else if (subCode == QLatin1String("D8")) {
-        const int number = LineProtocol::readNUMBER4(field(reply, 2, 4));
-        const int time = field(reply, 6, 2).toInt() * 360000 + field(reply, 8, 2).toInt() * 6000
-                         + field(reply, 10, 2).toInt() * 100 + field(reply, 12, 2).toInt();
+        const int mark = LineProtocol::readNUMBER4(field(reply, 2, 4));
+        const int time = number(6) * 360000 + number(8) * 6000 + number(10) * 100 + number(12);
         // A time already listed ends the reading: it comes from a repeated poll.
-        if (marks.contains(time))
+        // No take holds more marks than a count can tell.
+        if (marks.contains(time) || marks.size() >= maxMarks)
             return;
         marks.append(time);
         emit markTimeReceived(time);
-        if (number < markCount)
-            requestMark(number + 1);
+        if (mark >= 0 && mark < markCount)
+            requestMark(mark + 1);
     }
 }
 

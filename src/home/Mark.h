@@ -15,6 +15,7 @@ public:
     explicit Mark(QObject *parent = nullptr);
 
     static constexpr int retryIntervalMs = 250;
+    static constexpr int maxMarks = 9999;
 
     // Asks for the mark count and the track top, and keeps asking every
     // 250 ms until the mark count arrives.
