@@ -1,9 +1,11 @@
 #pragma once
 
 #include "DataSettings.h"
+#include "FtpAccess.h"
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 #include <QTimer>
 #include <functional>
@@ -167,6 +169,44 @@ public:
     void loginRequest();
     Q_INVOKABLE void logoutRequest();
 
+    Q_INVOKABLE void stopRequest();
+    Q_INVOKABLE void playRequest();
+    Q_INVOKABLE void pauseRequest();
+    Q_INVOKABLE void recRequest();
+    Q_INVOKABLE void trackSkipPreviousRequest();
+    Q_INVOKABLE void trackSkipNextRequest();
+    Q_INVOKABLE void reverseRequest();
+    Q_INVOKABLE void forwardRequest();
+    Q_INVOKABLE void cancelReverseRequest();
+    Q_INVOKABLE void cancelForwardRequest();
+    Q_INVOKABLE void timeSkipPreviousRequest();
+    Q_INVOKABLE void timeSkipNextRequest();
+    Q_INVOKABLE void setARequest();
+    Q_INVOKABLE void setBRequest();
+    Q_INVOKABLE void abOffRequest();
+    Q_INVOKABLE void markRequest();
+    Q_INVOKABLE void flashLoadRequest();
+    Q_INVOKABLE void pitchRequest();
+    Q_INVOKABLE void keyRequest();
+    Q_INVOKABLE void pitchDataSetRequest(double value);
+    Q_INVOKABLE void keyDataSetRequest(double value);
+    Q_INVOKABLE void currentMediaUSBRequest();
+    Q_INVOKABLE void currentMediaSD1Request();
+    Q_INVOKABLE void currentMediaSD2Request();
+    Q_INVOKABLE void currentMediaCDRequest();
+    Q_INVOKABLE void playAreaAllRequest();
+    Q_INVOKABLE void playAreaFolderRequest();
+    Q_INVOKABLE void playAreaPlaylistRequest();
+    Q_INVOKABLE void playModeContinueRequest();
+    Q_INVOKABLE void playModeSingleRequest();
+    Q_INVOKABLE void playModeProgramRequest();
+    Q_INVOKABLE void playModeRandomRequest();
+    Q_INVOKABLE void timeSearchRequest(QString trk, QString h, QString m, QString s, QString f);
+
+    // The recorder's pitch and key ranges.
+    static constexpr double maxPitch = 16.0;
+    static constexpr int maxKey = 6;
+
     // The full refresh of the mirrored state.
     void rebuildHome();
 
@@ -178,6 +218,7 @@ public:
     static constexpr qint64 sleepGapMs = 5000;
 
     DataSettings dataSettings;
+    FtpAccess ftpAccess;
     Telnet *telnet = nullptr;
     Menu *menu = nullptr;
     Mark *mark = nullptr;
@@ -192,6 +233,9 @@ public:
     int markRedrawState = 0;
     // The elapsed time of the last elapsed-time reply; kept across sessions.
     int lastElapsed = 0;
+    // Names of the playlist skip's listing, and its direction (true: previous).
+    QStringList playlistNames;
+    qint32 playlistSkipBack = false;
 
     // The wall clock of the sleep check, in milliseconds since the epoch.
     std::function<qint64()> clock;
@@ -205,6 +249,8 @@ public slots:
     void sleepCheck();
     void startLevelMeter();
     void stopLevelMeter();
+    void setPlaylist(QString name);
+    void endPlaylist();
 
 signals:
     void loginStateChanged(int);
@@ -289,6 +335,10 @@ private:
     void setLoginState(int state);
     void sendIfPermitted(const char *command);
     void storeRemainingTime(int remaining);
+    void trackSkip(bool back);
+    void search(const char *command);
+    void cancelSearch();
+    void timeSkip(bool back);
 
     void recievedCommand88(QStringView data);
     void recievedCommandFlag(QStringView data, bool &member, void (Communication::*changed)(bool), bool always);
