@@ -4,6 +4,7 @@
 //   tst_appstart broken   a window document that cannot be loaded ends the
 //                         program at once with a non-zero status
 #include "Application.h"
+#include "TestMain.h"
 
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
@@ -32,6 +33,8 @@ static int fail(const char *why)
 
 int main(int argc, char **argv)
 {
+    if (!networkIsPrivate())
+        return 1;
     QTemporaryDir configHome;
     qputenv("XDG_CONFIG_HOME", configHome.path().toUtf8());
     const bool broken = argc > 1 && std::strcmp(argv[1], "broken") == 0;

@@ -1,6 +1,7 @@
 // Lines per second through the control link's framing and the session's
 // reply decoding, for a realistic mix of what a recorder sends while playing.
 #include "Backend.h"
+#include "TestMain.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -95,6 +96,8 @@ BENCHMARK(playingInSmallChunks);
 
 int main(int argc, char **argv)
 {
+    if (!networkIsPrivate())
+        return 1;
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -2,11 +2,13 @@
 // link's framing into the session's reply decoding. Input layout: a byte
 // giving the length of the next chunk, then that chunk, and so on.
 #include "Backend.h"
+#include "TestMain.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 
 namespace {
 QCoreApplication *application = nullptr;
@@ -17,6 +19,8 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     // The settings store goes to a folder of its own; nothing is ever read
     // from the user's settings, so no address can come from there.
+    if (!networkIsPrivate())
+        std::abort();
     static QTemporaryDir configHome;
     qputenv("XDG_CONFIG_HOME", configHome.path().toUtf8());
     application = new QCoreApplication(*argc, *argv);

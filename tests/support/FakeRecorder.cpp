@@ -189,8 +189,13 @@ void FakeRecorder::handleLine(const QByteArray &line)
         }
         return;
     case Stage::LoggedIn:
-        if (line != "07F6A64")
+        if (line != "07F6A64") {
+            // A client that skips the model query goes straight to commands.
+            reach(Stage::Linked);
+            sinceLink = line + "\r\n" + pending;
+            handleLine(line);
             return;
+        }
         switch (modelAnswer) {
         case ModelAnswer::Model0: sendLine("0FF6AE400"); break;
         case ModelAnswer::Model1: sendLine("0FF6AE401"); break;
