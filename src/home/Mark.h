@@ -33,8 +33,8 @@ public:
     int timerId = 0;
 
 signals:
-    void markClear();
     void markTimeReceived(int time);
+    void markClear();
 
 protected:
     void timerEvent(QTimerEvent *event) override;
