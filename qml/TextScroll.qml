@@ -49,7 +49,9 @@ Item {
 
         Connections {
             target: comm
-            onTitleChanged: textScroll.startScroll()
+            function onTitleChanged() {
+                textScroll.startScroll()
+            }
         }
 
         Timer {

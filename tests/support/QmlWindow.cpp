@@ -1,0 +1,81 @@
+#include "QmlWindow.h"
+
+#include "RootContext.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QQmlContext>
+#include <QScreen>
+#include <QTest>
+
+QmlWindow::QmlWindow(const QString &document)
+    : engine(std::make_unique<QQmlApplicationEngine>())
+    , documentUrl(document)
+{
+    // As at start-up: the root context exists before any backend object.
+    rootContext = engine->rootContext();
+    rootContext->setContextProperty(QStringLiteral("multiFont"), QVariant(QFont(QStringLiteral("Arial"))));
+    objects = std::make_unique<Backend>();
+    objects->publish(rootContext);
+    QObject::connect(engine.get(), &QQmlEngine::warnings, [this](const QList<QQmlError> &errors) {
+        for (const QQmlError &error : errors)
+            collected.append(error.toString());
+    });
+}
+
+QmlWindow::~QmlWindow()
+{
+    // The window and its handlers go before the objects they use.
+    engine.reset();
+    rootContext = nullptr;
+}
+
+bool QmlWindow::load()
+{
+    engine->load(QUrl(documentUrl));
+    if (engine->rootObjects().isEmpty())
+        return false;
+    quickWindow = qobject_cast<QQuickWindow *>(engine->rootObjects().first());
+    return quickWindow && QTest::qWaitForWindowExposed(quickWindow);
+}
+
+QObject *QmlWindow::root() const
+{
+    return quickWindow;
+}
+
+void QmlWindow::click(QQuickItem *item)
+{
+    click(item, QPointF(item->width() / 2, item->height() / 2));
+}
+
+void QmlWindow::click(QQuickItem *item, QPointF point)
+{
+    QTest::mouseClick(quickWindow, Qt::LeftButton, {}, item->mapToScene(point).toPoint());
+}
+
+void QmlWindow::doubleClick(QQuickItem *item)
+{
+    const QPoint point = item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
+    QTest::mouseDClick(quickWindow, Qt::LeftButton, {}, point);
+}
+
+void QmlWindow::resize(int width, int height)
+{
+    quickWindow->resize(width, height);
+    if (!QTest::qWaitFor([&] { return quickWindow->width() == width && quickWindow->height() == height; }, 1000))
+        qWarning("the window was not resized to %dx%d", width, height);
+    QTest::qWait(20);
+}
+
+QImage QmlWindow::screenshot(const QString &name)
+{
+    // Under the offscreen platform only the screen's grab holds the text.
+    const QImage image = quickWindow->screen()->grabWindow(quickWindow->winId()).toImage();
+    if (!name.isEmpty()) {
+        QDir folder(QCoreApplication::applicationDirPath());
+        folder.mkpath(QStringLiteral("screenshots"));
+        image.save(folder.filePath(QStringLiteral("screenshots/") + name + QStringLiteral(".png")));
+    }
+    return image;
+}

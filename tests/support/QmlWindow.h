@@ -1,0 +1,53 @@
+#pragma once
+
+#include "Backend.h"
+
+#include <QImage>
+#include <QQmlApplicationEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QStringList>
+#include <memory>
+
+// A window document loaded from the resources with the real backend objects,
+// as start-up loads it, for tests that click, type and look. Every warning the
+// engine prints is kept, so that a test can fail on any.
+class QmlWindow
+{
+public:
+    explicit QmlWindow(const QString &document = QStringLiteral("qrc:/mainDesktop.qml"));
+    ~QmlWindow();
+
+    // Loads the document and waits until its window is exposed.
+    bool load();
+
+    Backend &backend() { return *objects; }
+    QQmlEngine *qmlEngine() const { return engine.get(); }
+    QQuickWindow *window() const { return quickWindow; }
+    QObject *root() const;
+
+    template <typename T = QQuickItem>
+    T *find(const char *objectName) const
+    {
+        // Items declared in the window document are the window's QObject children.
+        return quickWindow ? quickWindow->findChild<T *>(QLatin1String(objectName)) : nullptr;
+    }
+
+    // Clicks the centre of an item (or a point in its own coordinates).
+    void click(QQuickItem *item);
+    void click(QQuickItem *item, QPointF point);
+    void doubleClick(QQuickItem *item);
+    void resize(int width, int height);
+
+    QStringList warnings() const { return collected; }
+    // The window as it is drawn now; saved under the build's "screenshots"
+    // folder when a name is given.
+    QImage screenshot(const QString &name = QString());
+
+private:
+    std::unique_ptr<QQmlApplicationEngine> engine;
+    std::unique_ptr<Backend> objects;
+    QString documentUrl;
+    QQuickWindow *quickWindow = nullptr;
+    QStringList collected;
+};
