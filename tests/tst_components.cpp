@@ -1,0 +1,196 @@
+#include "QmlWindow.h"
+#include "TestMain.h"
+
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QtTest>
+
+// The shared components, each created inside the real desktop window, so that
+// they find the window's names (ptSize, appWindow, comm) as the pages do.
+struct ComponentFixture
+{
+    bool start() { return window.load(); }
+
+    QQuickItem *create(const QByteArray &source)
+    {
+        QQmlComponent component(window.qmlEngine());
+        component.setData("import QtQuick 2.8\nimport QtQuick.Controls 2.1\n" + source, QUrl("qrc:/"));
+        QObject *object = component.create(qmlContext(window.root()));
+        if (!object) {
+            qWarning("%s", qPrintable(component.errorString()));
+            return nullptr;
+        }
+        auto *item = qobject_cast<QQuickItem *>(object);
+        item->setParentItem(window.window()->contentItem());
+        item->setZ(1000); // above the login page
+        created.append(object);
+        return item;
+    }
+
+    ~ComponentFixture() { qDeleteAll(created); }
+
+    QmlWindow window;
+    QList<QObject *> created;
+};
+
+class TestComponents : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void popupMessageShowAndHide()
+    {
+        ComponentFixture f;
+        QVERIFY(f.start());
+        QQuickItem *banner = f.create("PopupMessage { x: 10; y: 10 }");
+        QVERIFY(banner);
+        QMetaObject::invokeMethod(banner, "hide"); // hidden: nothing happens
+        QCOMPARE(banner->opacity(), 0.0);
+        QVERIFY(!banner->property("popupEnabled").toBool());
+
+        QMetaObject::invokeMethod(banner, "show", Q_ARG(QVariant, QVariant("First")));
+        QVERIFY(banner->property("popupEnabled").toBool());
+        QTRY_COMPARE_WITH_TIMEOUT(banner->opacity(), 1.0, 2000);
+        QMetaObject::invokeMethod(banner, "show", Q_ARG(QVariant, QVariant("Second")));
+        QVERIFY(banner->opacity() < 0.5); // fades in again from transparent
+        QCOMPARE(banner->findChild<QObject *>("popupMessageText")->property("text").toString(), QString("Second"));
+
+        // A click hides it; afterwards clicks pass through to what lies below.
+        QTRY_COMPARE_WITH_TIMEOUT(banner->opacity(), 1.0, 2000);
+        QQuickItem *below = f.create("MouseArea { x: 10; y: 10; width: 300; height: 40; property int clicks: 0;"
+                                     " onClicked: clicks++ }");
+        below->setZ(999);
+        f.window.click(banner);
+        QVERIFY(!banner->property("popupEnabled").toBool());
+        QCOMPARE(below->property("clicks").toInt(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(banner->opacity(), 0.0, 2000);
+        f.window.click(banner);
+        QCOMPARE(below->property("clicks").toInt(), 1);
+        QVERIFY(f.window.warnings().isEmpty());
+    }
+
+    void dialogTakesEveryClick()
+    {
+        ComponentFixture f;
+        QVERIFY(f.start());
+        QQuickItem *below = f.create("MouseArea { anchors.fill: parent; property int clicks: 0; onClicked: clicks++ }");
+        QQuickItem *dialog = f.create("DialogNoButton { text: \"Deleting file\" }");
+        dialog->setZ(1001);
+        f.window.click(dialog, QPointF(5, 5));
+        f.window.click(dialog);
+        QCOMPARE(below->property("clicks").toInt(), 0);
+        QVERIFY(dialog->isVisible());
+        dialog->setVisible(false);
+        f.window.click(dialog);
+        QCOMPARE(below->property("clicks").toInt(), 1);
+        QVERIFY(f.window.warnings().isEmpty());
+    }
+
+    void tapScroll_data()
+    {
+        QTest::addColumn<bool>("pressAndHoldMode");
+        QTest::addColumn<bool>("hold");
+        QTest::addColumn<bool>("scrolls");
+        QTest::newRow("tap") << false << false << true;
+        QTest::newRow("hold without the hold mode") << false << true << false;
+        QTest::newRow("hold in hold mode") << true << true << true;
+        QTest::newRow("tap in hold mode") << true << false << false;
+    }
+    void tapScroll()
+    {
+        QFETCH(bool, pressAndHoldMode);
+        QFETCH(bool, hold);
+        QFETCH(bool, scrolls);
+        ComponentFixture f;
+        QVERIFY(f.start());
+        QQuickItem *tap = f.create("TextTapScroll { x: 20; y: 100; width: 80; height: 30; font.pixelSize: 20;"
+                                   " text: \"a name far too long for its box\" }");
+        tap->setProperty("pressAndHoldMode", pressAndHoldMode);
+        QQuickItem *line = tap->findChild<QQuickItem *>("textScroll");
+        const QPoint centre = tap->mapToScene(QPointF(40, 15)).toPoint();
+        if (hold) {
+            QTest::mousePress(f.window.window(), Qt::LeftButton, {}, centre);
+            QTest::qWait(1000);
+            QTest::mouseRelease(f.window.window(), Qt::LeftButton, {}, centre);
+        } else {
+            QTest::mouseClick(f.window.window(), Qt::LeftButton, {}, centre);
+        }
+        QTest::qWait(300);
+        QCOMPARE(line->x() < 0, scrolls);
+        if (scrolls) {
+            // Straight on, without a hold at the start; stopScroll puts it back.
+            QMetaObject::invokeMethod(tap, "stopScroll");
+            QCOMPARE(line->x(), 0.0);
+            QTest::qWait(300);
+            QCOMPARE(line->x(), 0.0);
+        }
+        QVERIFY(f.window.warnings().isEmpty());
+    }
+
+    void textThatFitsDoesNotScroll()
+    {
+        ComponentFixture f;
+        QVERIFY(f.start());
+        QQuickItem *marquee = f.create("TextScroll { width: 300; height: 30; text: \"short\" }");
+        QVERIFY(marquee->property("tempX").toReal() >= 0);
+        QTest::qWait(3300);
+        QCOMPARE(marquee->findChild<QQuickItem *>("textScroll")->x(), 0.0);
+    }
+
+    void mediaIcon_data()
+    {
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<QString>("image");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<int>("sourceHeight");
+        QTest::newRow("SD2") << "FF0101" << "icon_16x20_SD.svg" << "SD2" << 20;
+        QTest::newRow("SD1") << "FF0100" << "icon_16x20_SD.svg" << "SD1" << 20;
+        QTest::newRow("USB") << "FF0110" << "icon_16x20_USB.svg" << "USB" << 20;
+        QTest::newRow("CD") << "FF0111" << "icon_19x19_CD.svg" << "CD" << 19;
+        QTest::newRow("no medium") << "FF0199" << "icon_19x19_CD.svg" << "" << 20;
+    }
+    void mediaIcon()
+    {
+        QFETCH(QString, reply);
+        QFETCH(QString, image);
+        QFETCH(QString, label);
+        QFETCH(int, sourceHeight);
+        ComponentFixture f;
+        QVERIFY(f.start());
+        QQuickItem *badge = f.create("MediaIcon { x: 20; y: 200 }");
+        f.window.backend().comm.recievedData(reply);
+        auto *icon = badge->findChild<QQuickItem *>("mediaIconImage");
+        QVERIFY(icon->property("source").toUrl().toString().endsWith(image));
+        QCOMPARE(badge->findChild<QObject *>("mediaIconText")->property("text").toString(), label);
+        const qreal ptSize = f.window.root()->property("ptSize").toReal();
+        QVERIFY(qAbs(icon->property("sourceSize").toSize().height() - qRound(ptSize * sourceHeight)) <= 1);
+        QTRY_COMPARE(icon->property("status").toInt(), 1 /* Image.Ready: the drawing loaded */);
+        QVERIFY(f.window.warnings().isEmpty());
+    }
+
+    void backScreenKeepsTheApplicationArea()
+    {
+        ComponentFixture f;
+        QVERIFY(f.start());
+        QQuickItem *holder = f.create("Item { width: 100; height: 50; BackScreen { objectName: \"frame\" } }");
+        QQuickItem *frame = holder->findChild<QQuickItem *>("frame");
+        QCOMPARE(frame->width(), f.window.root()->property("appWidth").toReal());
+        QCOMPARE(frame->height(), f.window.root()->property("appHeight").toReal());
+        QVERIFY(qAbs(frame->x() + frame->width() / 2 - 50) <= 0.5);
+    }
+
+    void scrollBarHandle()
+    {
+        ComponentFixture f;
+        QVERIFY(f.start());
+        QQuickItem *bar = f.create("ScrollBar { height: 200; size: 0.3; contentItem: CommonScrollBarItem { objectName: \"handle\" } }");
+        QQuickItem *handle = bar->findChild<QQuickItem *>("handle");
+        QCOMPARE(handle->opacity(), 0.7);
+        bar->setProperty("pressed", true);
+        QTRY_COMPARE(handle->opacity(), 0.9);
+        QCOMPARE(handle->property("color").value<QColor>(), QColor("#B329ABE2"));
+    }
+};
+
+HB740_TEST_MAIN(TestComponents)
+#include "tst_components.moc"
