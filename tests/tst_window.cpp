@@ -403,6 +403,45 @@ private slots:
         QVERIFY(w.warnings().isEmpty());
         w.screenshot("mobile-logged-out");
     }
+
+    void mobileDotsAndLock()
+    {
+        QmlWindow w("qrc:/main.qml");
+        QVERIFY(w.load());
+        w.find("loginScreen")->setVisible(false); // as once logged in
+        QObject *swipe = w.find<QObject>("swipeView");
+        swipe->setProperty("currentIndex", 1);
+        QTest::qWait(300); // the dots' fade
+        const QImage shot = w.screenshot("mobile-dots");
+        // Five dots across the top: the current one white, the others grey and dimmed.
+        QQuickItem *dots = w.find("pageIndicator");
+        QCOMPARE(dots->property("count").toInt(), 5);
+        const QRectF row = dots->mapRectToScene(QRectF(0, 0, dots->width(), dots->height()));
+        QList<QColor> centres;
+        for (int x = int(row.left()); x < int(row.right()); ++x) {
+            const QColor c = shot.pixelColor(x, int(row.center().y()));
+            if (c != QColor("black") && (centres.isEmpty() || centres.last() == QColor("black")))
+                centres.append(c);
+            else if (c == QColor("black") && !centres.isEmpty() && centres.last() != QColor("black"))
+                centres.append(c);
+        }
+        centres.removeAll(QColor("black"));
+        QCOMPARE(centres.size(), 5);
+        QCOMPARE(centres.at(1), QColor("white"));
+        for (int i : {0, 2, 3, 4})
+            QVERIFY2(centres.at(i).red() > 0x30 && centres.at(i).red() < 0x90, qPrintable(centres.at(i).name()));
+
+        // The lock: a press away from the Home page removes it, on Home it stays.
+        QQuickItem *lock = w.find("lockScreen");
+        lock->setVisible(true);
+        w.click(lock, QPointF(200, 400));
+        QVERIFY(!lock->isVisible());
+        swipe->setProperty("currentIndex", 0);
+        lock->setVisible(true);
+        w.click(lock, QPointF(200, 400));
+        QVERIFY(lock->isVisible());
+        QVERIFY(w.warnings().isEmpty());
+    }
 };
 
 HB740_TEST_MAIN(TestWindow)
