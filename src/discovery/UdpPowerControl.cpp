@@ -457,10 +457,11 @@ void UdpPowerControl::telnetRecievedData(QString str)
         // Only the answer to the check, or a refusal, ends it.
         if (telnetPhase < 3 || !(passwordAnswer || str == QLatin1String("F2")))
             return;
-        if (str == QLatin1String("FF11D100"))
-            failOperation("ERROR: Admin Password ");
-        else
-            endOperation();
+        if (str == QLatin1String("FF11D100")) {
+            // The check tells before it ends.
+            emit popupMessage(QStringLiteral("ERROR: Admin Password ") + targetNickname());
+        }
+        endOperation();
         return;
     }
     if (pendingOp != TurnOn && pendingOp != TurnOff && pendingOp != Restart)
