@@ -9,9 +9,9 @@ FakeDiscovery::FakeDiscovery(const QString &address, QObject *parent)
     connect(&socket, &QUdpSocket::readyRead, this, &FakeDiscovery::readPending);
 }
 
-bool FakeDiscovery::listen()
+bool FakeDiscovery::listen(bool everyAddress)
 {
-    return socket.bind(host, 59806);
+    return socket.bind(everyAddress ? QHostAddress(QHostAddress::AnyIPv4) : host, 59806);
 }
 
 QByteArray FakeDiscovery::answer(const QByteArray &mac, const QByteArray &nickname, const QByteArray &power,

@@ -16,7 +16,9 @@ class FakeDiscovery : public QObject
 public:
     explicit FakeDiscovery(const QString &address, QObject *parent = nullptr);
 
-    bool listen();
+    // Binds the answerer's own address, or every address, so that broadcast
+    // pings reach it too (the standalone recorder in a network of its own).
+    bool listen(bool everyAddress = false);
 
     // The datagrams sent back for each ping, in order; none while silent.
     QList<QByteArray> answers;

@@ -4,7 +4,9 @@
 //   password SECRET
 //   model 0|1
 //   REQUEST => REPLY [| REPLY ...]     for example: 050 => 0D010
+//   discovery MAC NICKNAME             also answer discovery pings (UDP 59806)
 // Lines starting with '#' are comments.
+#include "FakeDiscovery.h"
 #include "FakeRecorder.h"
 
 #include <QCoreApplication>
@@ -12,7 +14,7 @@
 #include <QTextStream>
 #include <cstdio>
 
-static bool loadScript(const QString &path, FakeRecorder &recorder)
+static bool loadScript(const QString &path, FakeRecorder &recorder, FakeDiscovery &answerer)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
@@ -31,6 +33,12 @@ static bool loadScript(const QString &path, FakeRecorder &recorder)
             for (const QByteArray &reply : line.mid(arrow + 2).split('|'))
                 replies.append(reply.trimmed());
             recorder.setReply(line.left(arrow).trimmed(), replies);
+        } else if (line.startsWith("discovery ")) {
+            const QList<QByteArray> words = line.mid(10).trimmed().split(' ');
+            const QByteArray nickname = words.mid(1).join(' ');
+            const bool cd = recorder.modelAnswer == FakeRecorder::ModelAnswer::Model1;
+            answerer.answers.append(FakeDiscovery::answer(words.value(0), nickname.isEmpty() ? "Recorder" : nickname, "1",
+                                                          "0", "SD1", cd ? "HB-MDX740K" : "HB-M740K"));
         } else if (line.startsWith("password ")) {
             recorder.password = line.mid(9).trimmed();
         } else if (line == "model 0" || line == "model 1") {
@@ -53,10 +61,15 @@ int main(int argc, char **argv)
         return 2;
     }
     FakeRecorder recorder(args.at(1));
-    if (args.size() == 3 && !loadScript(args.at(2), recorder))
+    FakeDiscovery answerer(args.at(1));
+    if (args.size() == 3 && !loadScript(args.at(2), recorder, answerer))
         return 2;
     if (!recorder.listen()) {
         std::fprintf(stderr, "cannot listen on %s:23\n", qPrintable(args.at(1)));
+        return 1;
+    }
+    if (!answerer.answers.isEmpty() && !answerer.listen(true)) {
+        std::fprintf(stderr, "cannot listen on %s:59806\n", qPrintable(args.at(1)));
         return 1;
     }
     QObject::connect(&recorder, &FakeRecorder::requestReceived, [](const QByteArray &line) {
