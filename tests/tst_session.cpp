@@ -38,8 +38,12 @@ private slots:
         QSignalSpy modelSpy(&f.backend.comm, &Communication::modelChanged);
         QElapsedTimer clock;
         clock.start();
+        qint64 loggedInAt = -1;
+        QObject::connect(&f.backend.comm, &Communication::loginStateChanged, [&](int state) {
+            if (state == 2)
+                loggedInAt = clock.elapsed();
+        });
         QVERIFY(f.logIn());
-        const qint64 loggedInAt = clock.elapsed();
 
         QCOMPARE(addressSpy.count(), 1);
         QCOMPARE(f.stateHistory(), QList<int>({1, 2}));
