@@ -17,6 +17,12 @@ QString text(QObject *object)
 {
     return object->property("text").toString();
 }
+
+// The text of the window's banner (the login page holds a banner of its own).
+QObject *bannerText(QmlWindow &w)
+{
+    return w.find("popup")->findChild<QObject *>("popupMessageText");
+}
 } // namespace
 
 // The desktop window, logged in to a scripted recorder so that the pages show.
@@ -205,7 +211,7 @@ private slots:
         QmlWindow w;
         QVERIFY(w.load());
         emit w.backend().comm.popupReceived(code);
-        QCOMPARE(text(w.find<QObject>("popupMessageText")), message);
+        QCOMPARE(text(bannerText(w)), message);
         QVERIFY(w.find("popup")->property("popupEnabled").toBool());
         QVERIFY(w.warnings().isEmpty());
     }
@@ -237,7 +243,7 @@ private slots:
         QVERIFY(!banner->property("popupEnabled").toBool());
         emit comm.popupReceived(200);
         QVERIFY(banner->property("popupEnabled").toBool());
-        QCOMPARE(text(w.find<QObject>("popupMessageText")), QString("Unable to complete this action."));
+        QCOMPARE(text(bannerText(w)), QString("Unable to complete this action."));
         QVERIFY(w.warnings().isEmpty());
     }
 
@@ -247,7 +253,7 @@ private slots:
         QmlWindow w;
         QVERIFY(w.load());
         QMetaObject::invokeMethod(w.find("popup"), "show", Q_ARG(QVariant, QVariant("ERROR: login failed <b>Studio</b>")));
-        QObject *label = w.find<QObject>("popupMessageText");
+        QObject *label = bannerText(w);
         QCOMPARE(label->property("textFormat").toInt(), 0 /* Text.PlainText */);
         QCOMPARE(text(label), QString("ERROR: login failed <b>Studio</b>"));
     }

@@ -15,6 +15,8 @@ unshare -n sh -c "
   set -e
   ip link set lo up
   ctest --test-dir build --output-on-failure
+  echo 'Logging in by hand in a real window'
+  sh tests/e2e/manual-login.sh build
   echo 'Fuzzing the reply decoding for 60 s'
   if ! LSAN_OPTIONS=suppressions=tests/lsan.supp QT_QPA_PLATFORM=offscreen \
        build-fuzz/tests/fuzz/fuzz_replies -max_total_time=60 -max_len=4096 -timeout=10 -rss_limit_mb=2048 \
