@@ -1,6 +1,7 @@
 import QtQuick 2.8
 import QtQuick.Controls 2.1
 import QtQuick.Window 2.2
+import "PopupTexts.js" as PopupTexts
 
 // The mobile window: the five pages side by side in a swipe view, the editing
 // pages loaded while near, the login page, the banner and the lock over them.
@@ -22,18 +23,7 @@ Window {
     function execPopup(message) {
         if (popup.popupEnabled === true && message === oldMessage && message !== 100)
             return
-        var text
-        if (message === 1)
-            text = "Change of settings not currently permitted."
-        else if (message === 2 || message === 3)
-            text = "Warning Detected. See Unit for details."
-        else if (message === 100)
-            text = "Invalid password."
-        else if (message === 200)
-            text = "Unable to complete this action."
-        else
-            text = "Unknown"
-        popup.show(text)
+        popup.show(PopupTexts.popupText(message))
         oldMessage = message
     }
 

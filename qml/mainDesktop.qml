@@ -1,5 +1,6 @@
 import QtQuick 2.8
 import QtQuick.Window 2.2
+import "PopupTexts.js" as PopupTexts
 
 // The desktop window: the application area with its tab row, the five pages,
 // the login page over them, the message banner and the input lock.
@@ -24,18 +25,7 @@ Window {
     function execPopup(message) {
         if (popup.popupEnabled === true && message === oldMessage && message !== 100)
             return
-        var text
-        if (message === 1)
-            text = "Change of settings not currently permitted."
-        else if (message === 2 || message === 3)
-            text = "Warning Detected. See Unit for details."
-        else if (message === 100)
-            text = "Invalid password."
-        else if (message === 200)
-            text = "Unable to complete this action."
-        else
-            text = "Unknown"
-        popup.show(text)
+        popup.show(PopupTexts.popupText(message))
         oldMessage = message
     }
 

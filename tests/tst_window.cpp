@@ -403,6 +403,9 @@ private slots:
         w.backend().permission.recievedCommandFF6AFE("11");
         QVERIFY(w.find("browseScreen") != nullptr);
 
+        emit w.backend().comm.popupReceived(100);
+        QCOMPARE(text(bannerText(w)), QString("Invalid password."));
+
         swipe->setProperty("currentIndex", 0);
         QCOMPARE(w.backend().permission.timerId, 0); // given back
         QVERIFY(!w.backend().permission.okPermission);
