@@ -192,6 +192,24 @@ private slots:
         }
     }
 
+    // Nothing moves on an idle login page: the window draws no frames.
+    void idleWindowDrawsNothing()
+    {
+        QmlWindow w;
+        QVERIFY(w.load());
+        UdpPowerControl &udpc = w.backend().udpc;
+        for (int i = 0; i < 3; ++i)
+            udpc.tick(); // the first discovery cycle publishes the (empty) list
+        QVERIFY(udpc.showRefresh);
+        QTest::qWait(500);
+        QSignalSpy frames(w.window(), &QQuickWindow::frameSwapped);
+        QTest::qWait(2500); // two discovery ticks pass
+        QCOMPARE(frames.count(), 0);
+        // Whereas a change is drawn.
+        emit w.backend().comm.popupReceived(1);
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() > 0, 2000);
+    }
+
     void popupCodes_data()
     {
         QTest::addColumn<int>("code");
