@@ -44,11 +44,7 @@ struct MarkFixture : LinkFixture
     }
 
     // Everything the recorder received after the login, once quiet for a while.
-    QByteArray sent(int settleMs = 100)
-    {
-        QTest::qWait(settleMs);
-        return recorder.receivedSinceLink();
-    }
+    QByteArray sent(int quietMs = 100) { return recorder.receivedOnceQuiet(quietMs); }
 
     int polls() const { return int(recorder.receivedSinceLink().count(poll)); }
 
@@ -122,7 +118,7 @@ private slots:
         f.mark.recievedCommandFF03(QStringLiteral("DD0000"));
         QVERIFY(f.idle());
         const int before = f.polls();
-        QCOMPARE(f.sent(700), poll.repeated(before));
+        QCOMPARE(f.recorder.receivedAfter(700), poll.repeated(before));
         QCOMPARE(f.clears.count(), 1);
         QCOMPARE(f.times.count(), 0);
     }
@@ -143,7 +139,7 @@ private slots:
 
         f.mark.recievedCommandFF03(QStringLiteral("DD0000"));
         QVERIFY(f.idle());
-        QCOMPARE(f.sent(700), poll.repeated(3));
+        QCOMPARE(f.recorder.receivedAfter(700), poll.repeated(3));
     }
 
     // Only the tick of the timer in timerId re-sends the poll.
@@ -206,7 +202,7 @@ private slots:
         QCOMPARE(f.clears.count(), 1);
         QCOMPARE(f.times.count(), 0);
         QVERIFY(f.idle());
-        QCOMPARE(f.sent(polling ? 400 : 50), QByteArray());
+        QCOMPARE((polling ? f.recorder.receivedAfter(400) : f.sent(50)), QByteArray());
 
         f.feed({QStringLiteral("DD0100"), markTime(1, 500)});
         QCOMPARE(f.mark.marks, QList<int>{500});

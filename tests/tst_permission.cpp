@@ -15,11 +15,7 @@ struct PermissionFixture : LinkFixture
     }
 
     // Everything the recorder received after the login, once quiet for a while.
-    QByteArray sent(int settleMs = 100)
-    {
-        QTest::qWait(settleMs);
-        return recorder.receivedSinceLink();
-    }
+    QByteArray sent(int quietMs = 100) { return recorder.receivedOnceQuiet(quietMs); }
 
     Permission permission;
     QSignalSpy okChanged;

@@ -51,11 +51,7 @@ struct LoggedInWindow
         return true;
     }
 
-    QByteArray sent(int settleMs = 100)
-    {
-        QTest::qWait(settleMs);
-        return recorder.receivedSinceLink();
-    }
+    QByteArray sent(int quietMs = 100) { return recorder.receivedOnceQuiet(quietMs); }
 
     QmlWindow window;
     FakeRecorder recorder;

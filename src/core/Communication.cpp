@@ -3,6 +3,7 @@
 #include "Browse.h"
 #include "LineProtocol.h"
 #include "Mark.h"
+#include "Medium.h"
 #include "Menu.h"
 #include "Permission.h"
 #include "Playlist.h"
@@ -506,11 +507,12 @@ void Communication::endPlaylist()
     const auto name = LineProtocol::encodeTextField(playlistNames.at(chosen));
     if (!name)
         return;
-    const char *path = m_currentMedia == QLatin1String("SD1")   ? "A:/_playlists/"
-                       : m_currentMedia == QLatin1String("SD2") ? "B:/_playlists/"
-                       : m_currentMedia == QLatin1String("USB") ? "C:/_playlists/"
-                                                                : "";
-    telnet->sendData(QByteArray("07F310000") + path + *name + "\r\n");
+    // One line: the load command, the folder (none on the CD) and the name.
+    QByteArray command("07F310000");
+    const QLatin1String folder = Medium::playlistFolder(m_currentMedia);
+    if (!folder.isEmpty())
+        command.append(folder.data(), folder.size()).append('/');
+    telnet->sendData(command.append(*name).append("\r\n").constData());
 }
 
 // ---- Reply dispatch ----
@@ -836,14 +838,7 @@ void Communication::recievedCommandFF(QStringView data)
 
 void Communication::recievedCommandFF01(QStringView data)
 {
-    QLatin1String medium("");
-    switch (decimal(data, 2)) {
-    case 0: medium = QLatin1String("SD1"); break;
-    case 1: medium = QLatin1String("SD2"); break;
-    case 10: medium = QLatin1String("USB"); break;
-    case 11: medium = QLatin1String("CD"); break;
-    default: break;
-    }
+    const QLatin1String medium = Medium::nameOfCode(decimal(data, 2));
     if (m_currentMedia == medium)
         return;
     storeText(m_currentMedia, medium, &Communication::currentMediaChanged);

@@ -1,6 +1,7 @@
 #include "FtpAccess.h"
 
 #include "LineProtocol.h"
+#include "Medium.h"
 
 #include <QHostAddress>
 #include <QRegularExpression>
@@ -37,16 +38,6 @@ void takeLines(QByteArray &buffer, int maxLength, Handler handle)
         buffer.clear();
 }
 
-const char *folderCommand(const QString &media)
-{
-    if (media == QLatin1String("SD1"))
-        return "CWD A:/_playlists\r\n";
-    if (media == QLatin1String("SD2"))
-        return "CWD B:/_playlists\r\n";
-    if (media == QLatin1String("USB"))
-        return "CWD C:/_playlists\r\n";
-    return nullptr;
-}
 
 } // namespace
 
@@ -153,8 +144,8 @@ void FtpAccess::handleReply(int code, const QByteArray &line)
         break;
     }
     case 230:
-        if (const char *command = folderCommand(media))
-            sendFtp(command);
+        if (const QLatin1String folder = Medium::playlistFolder(media); !folder.isEmpty())
+            sendFtp(QByteArray("CWD ").append(folder.data(), folder.size()).append("\r\n").constData());
         else
             fail(); // no playlist folder on this medium
         break;

@@ -2,12 +2,11 @@
 
 #include "DataSettings.h"
 #include "LineProtocol.h"
-#include "RootContext.h"
+#include "ObjectListModel.h"
 #include "UdpMachineList.h"
 
 #include <QDataStream>
 #include <QNetworkInterface>
-#include <QQmlContext>
 #include <QTimerEvent>
 #include <QUdpSocket>
 #include <QVariant>
@@ -247,8 +246,7 @@ void UdpPowerControl::refreshList()
 
 void UdpPowerControl::publish()
 {
-    if (rootContext)
-        rootContext->setContextProperty(QStringLiteral("loginModel"), QVariant::fromValue(loginModel));
+    ObjectListModel::publish(QStringLiteral("loginModel"), loginModel);
 }
 
 UdpMachineList *UdpPowerControl::getNodeOfMachineList(QString mac)

@@ -1,16 +1,13 @@
 #include "Browse.h"
 
+#include "Medium.h"
+#include "ObjectListModel.h"
 #include "Permission.h"
-#include "RootContext.h"
-
-#include <QQmlContext>
-#include <QVariant>
 
 Browse::Browse(QObject *parent)
     : QObject(parent)
 {
-    if (rootContext)
-        rootContext->setContextProperty(QStringLiteral("browseModel"), QVariant::fromValue(browseModel));
+    ObjectListModel::publish(QStringLiteral("browseModel"), browseModel);
 }
 
 void Browse::setDialogString(const QString &value)
@@ -50,14 +47,7 @@ void Browse::startBrowse()
 
 void Browse::setCurrentMediaNumber(QString NewMedia)
 {
-    if (NewMedia == QLatin1String("SD1"))
-        mediaCode = QStringLiteral("00");
-    else if (NewMedia == QLatin1String("SD2"))
-        mediaCode = QStringLiteral("01");
-    else if (NewMedia == QLatin1String("USB"))
-        mediaCode = QStringLiteral("02");
-    else
-        mediaCode = QStringLiteral("FF");
+    mediaCode = Medium::browseCode(NewMedia);
     startBrowse();
 }
 

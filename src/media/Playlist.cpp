@@ -1,5 +1,6 @@
 #include "Playlist.h"
 
+#include "Medium.h"
 #include "Permission.h"
 
 Playlist::Playlist(QObject *parent)
@@ -28,14 +29,9 @@ void Playlist::initAll()
 
 void Playlist::setCurrentMedia(QString media)
 {
-    if (media == QLatin1String("SD1"))
-        currentMedia = 0;
-    else if (media == QLatin1String("SD2"))
-        currentMedia = 1;
-    else if (media == QLatin1String("USB"))
-        currentMedia = 2;
-    else
-        currentMedia = 3;
+    // The CD and no medium alike: index 3, which has no playlists.
+    const int index = Medium::index(media);
+    currentMedia = index < 0 ? 3 : index;
 }
 
 void Playlist::onEndDeletePpl()

@@ -1,15 +1,11 @@
 #include "TimerEvent.h"
 
-#include "RootContext.h"
-
-#include <QQmlContext>
-#include <QVariant>
+#include "ObjectListModel.h"
 
 TimerEvent::TimerEvent(QObject *parent)
     : QObject(parent)
 {
-    if (rootContext)
-        rootContext->setContextProperty(QStringLiteral("timerEventModel"), QVariant::fromValue(timerEventModel));
+    ObjectListModel::publish(QStringLiteral("timerEventModel"), timerEventModel);
 }
 
 // There is no timer-event list in this build yet: the list requests and

@@ -1,6 +1,7 @@
 #include "FakeRecorder.h"
 
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QTest>
 
 #include <arpa/inet.h>
@@ -112,6 +113,30 @@ void FakeRecorder::clearReceived()
     allReceived.clear();
     sinceLink.clear();
     requestLines.clear();
+}
+
+QByteArray FakeRecorder::receivedOnceQuiet(int quietMs, int timeoutMs)
+{
+    QElapsedTimer total;
+    total.start();
+    int seen = -1;
+    QElapsedTimer quiet;
+    while (total.elapsed() < timeoutMs) {
+        if (allReceived.size() != seen) {
+            seen = allReceived.size();
+            quiet.start();
+        } else if (quiet.elapsed() >= quietMs) {
+            break;
+        }
+        QTest::qWait(10);
+    }
+    return sinceLink;
+}
+
+QByteArray FakeRecorder::receivedAfter(int ms)
+{
+    QTest::qWait(ms);
+    return sinceLink;
 }
 
 bool FakeRecorder::waitForRequest(const QByteArray &pattern, int timeoutMs)

@@ -69,6 +69,13 @@ public:
     int connectionCount() const { return connections; }
     QHostAddress address() const { return host; }
 
+    // What the recorder received since the login, once nothing more has come
+    // for `quietMs` (waiting at most `timeoutMs` for that quiet).
+    QByteArray receivedOnceQuiet(int quietMs = 100, int timeoutMs = 5000);
+    // What the recorder received since the login once `ms` have passed: for
+    // counting what a running poll sends in that time.
+    QByteArray receivedAfter(int ms);
+
     // Waits (running the event loop) until `pattern` appears in receivedSinceLink().
     bool waitForRequest(const QByteArray &pattern, int timeoutMs = 3000);
     bool waitForStage(Stage stage, int timeoutMs = 3000);

@@ -42,11 +42,7 @@ struct SessionFixture
     }
 
     // What the recorder received since the login, once quiet for a while.
-    QByteArray sent(int settleMs = 100)
-    {
-        QTest::qWait(settleMs);
-        return recorder.receivedSinceLink();
-    }
+    QByteArray sent(int quietMs = 100) { return recorder.receivedOnceQuiet(quietMs); }
 
     Backend backend;
     FakeRecorder recorder;
