@@ -164,6 +164,24 @@ public:
 
     void setDisplayMode(bool mode);
 
+    // The values of loginState.
+    enum LoginState {
+        LoginIdle = 0,
+        LoginConnecting = 1,
+        LoggedIn = 2,
+        FirstReconnection = 3,
+        // The second reconnection, or an attempt that ends at the next failure.
+        SecondReconnection = 4,
+    };
+
+    // The values of markRedrawState: the marks are drawn again once the
+    // display mode changed, the track top came back and the total changed.
+    enum MarkRedrawState {
+        MarkRedrawNone = 0,
+        DisplayModeChanged = 1,
+        AwaitingTotal = 2,
+    };
+
     Q_INVOKABLE void loginRequest(QString adr, QString pass);
     // Connects again with the stored address and password (reconnection).
     void loginRequest();
@@ -230,7 +248,7 @@ public:
     int idleTimerId = 0;
     int timeTimerId = 0;
     int searchState = 0;
-    int markRedrawState = 0;
+    int markRedrawState = MarkRedrawNone;
     // The elapsed time of the last elapsed-time reply; kept across sessions.
     int lastElapsed = 0;
     // Names of the playlist skip's listing, and its direction (true: previous).
@@ -328,11 +346,9 @@ private slots:
     void passwordFailed();
 
 private:
-    template <typename T, typename... Args>
-    void store(T &member, const T &value, void (Communication::*changed)(Args...), bool always = false);
-    template <typename Text>
-    void storeText(QString &member, Text value, void (Communication::*changed)(QString), bool always = false);
     void setLoginState(int state);
+    // Everything the end of a session resets, whatever comes after it.
+    void endSession();
     void sendIfPermitted(const char *command);
     void storeRemainingTime(int remaining);
     void trackSkip(bool back);
@@ -354,13 +370,17 @@ private:
     void recievedCommandF6(QStringView data);
     void recievedCommandFF(QStringView data);
     void recievedCommandFF01(QStringView data);
+    void recievedCommandFF04(QStringView data);
+    void recievedCommandFF07(QStringView data);
+    void recievedCommandFF12(QStringView data);
+    void recievedCommandFF31(QStringView data);
     void recievedCommandFF6A(QStringView data);
     void recievedCommandFF6A89(QStringView data);
     void recievedCommandFF6A8C(QStringView data);
     void recievedCommandFF6AF6(QStringView data);
     void recievedCommandFF72(QStringView data);
 
-    int m_loginState = 0;
+    int m_loginState = LoginIdle;
     bool m_loginComp = false;
     QString m_currentMedia;
     QString m_currentMediaBackupRelay;
