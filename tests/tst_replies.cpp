@@ -321,6 +321,8 @@ private slots:
         ignored("pitch shorter than four characters", {"A5251", "A5"});
         ignored("key shorter than two characters", {"AD1", "AD"});
         ignored("play mode shorter than two characters", {"CE0", "CE"});
+        ignored("pushed time shorter than eight characters", {"880102030", "8801", "88"});
+        ignored("track count shorter than four characters", {"DD120", "DD1", "DD"});
         ignored("play modes 2, 3, 7, 8, 9", {"CE02", "CE03", "CE07", "CE08", "CE09"});
         ignored("level meter of 15 characters", {"FF6A8902030405010"});
         ignored("extended groups without a handler", {"FF0200", "FF0500", "FF7000", "FF9999", "FF0", "FF"});

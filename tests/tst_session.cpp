@@ -229,6 +229,49 @@ private slots:
         QCOMPARE(other.received().left(19), QByteArray("\r\nsecond\r\n07F6A64\r\n"));
     }
 
+    // A login to another recorder ends the standing session or attempt first:
+    // the right held there must not let the playlist query reach the new
+    // recorder before it granted anything.
+    void loginToAnotherRecorderEndsTheEditingRight_data()
+    {
+        QTest::addColumn<bool>("loggedIn");
+        QTest::addColumn<QList<int>>("states");
+        QTest::newRow("logged in") << true << QList<int>({1, 2, 1, 2});
+        QTest::newRow("connecting") << false << QList<int>({1, 1, 2});
+    }
+    void loginToAnotherRecorderEndsTheEditingRight()
+    {
+        QFETCH(bool, loggedIn);
+        QFETCH(QList<int>, states);
+        SessionFixture f;
+        if (loggedIn) {
+            QVERIFY(f.logIn());
+        } else {
+            QVERIFY(f.recorder.listenUnresponsive());
+            f.backend.comm.loginRequest(f.address(), "pass");
+        }
+        f.backend.permission.recievedCommandFF6AFE("11");
+        QVERIFY(f.backend.permission.okPermission);
+        FakeRecorder other(nextRecorderAddress());
+        other.setReply("07F035D", {"0FF03DD0000"});
+        QVERIFY(other.listen());
+        QSignalSpy right(&f.backend.permission, &Permission::okPermissionChanged);
+        QSignalSpy status(&f.backend.comm, &Communication::statusIconChanged);
+
+        f.backend.comm.loginRequest(other.address().toString(), "pass");
+        QCOMPARE(right.count(), 1);
+        QVERIFY(!f.backend.permission.okPermission);
+        // The rest of the old session ended with it.
+        QCOMPARE(f.announced.last().at(0).toBool(), false);
+        QCOMPARE(status.count(), 1);
+
+        QVERIFY(QTest::qWaitFor([&] { return f.backend.comm.loginState() == 2 && other.hasClient(); }));
+        QVERIFY(other.waitForRequest(TimerEvent::commandInit));
+        QVERIFY2(!other.receivedSinceLink().contains(Playlist::commandPlaylistInit), other.receivedSinceLink());
+        QCOMPARE(f.stateHistory(), states);
+        QCOMPARE(right.count(), 1);
+    }
+
     void suspendedApplicationReconnectsOnResume()
     {
         SessionFixture f;

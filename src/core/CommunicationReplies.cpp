@@ -58,6 +58,9 @@ void Communication::recievedCommand97(QStringView data)
 
 void Communication::recievedCommand88(QStringView data)
 {
+    // Hours, minutes, seconds, frames: a shorter reply carries no time.
+    if (data.size() < 8)
+        return;
     storeProperty(this, m_playTimeHour, field(data, 0, 2), &Communication::playTimeHourChanged);
     storeProperty(this, m_playTimeMin, field(data, 2, 2), &Communication::playTimeMinChanged);
     storeProperty(this, m_playTimeSec, field(data, 4, 2), &Communication::playTimeSecChanged);
@@ -168,6 +171,9 @@ void Communication::recievedCommandD5(QStringView data)
 
 void Communication::recievedCommandDD(QStringView data)
 {
+    // A pair-encoded count: a shorter reply carries none.
+    if (data.size() < 4)
+        return;
     QChar digits[3];
     storeProperty(this, m_allTrackNo, threeLowDigits(data, 0, digits), &Communication::allTrackNoChanged);
 }

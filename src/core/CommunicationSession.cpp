@@ -31,6 +31,9 @@ const char *const refreshBatches[] = {
 
 void Communication::loginRequest(QString adr, QString pass)
 {
+    // A session or attempt still under way ends here, its editing right with it.
+    if (m_loginState != LoginIdle)
+        endSession();
     storeAndSignal(this, m_address, adr, &Communication::addressChanged);
     storeAndSignal(this, m_password, pass, &Communication::passwordChanged);
     setLoginState(LoginConnecting);
