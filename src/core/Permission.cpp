@@ -1,5 +1,6 @@
 #include "Permission.h"
 
+#include "PropertyStore.h"
 #include "Telnet.h"
 
 #include <QTimerEvent>
@@ -51,11 +52,7 @@ void Permission::timerEvent(QTimerEvent *event)
 
 void Permission::recievedCommandFF6AFD(QString data)
 {
-    const bool readOnly = !data.startsWith(QLatin1String("00"));
-    if (readOnly == bool(isReadOnly))
-        return;
-    isReadOnly = readOnly;
-    emit isReadOnlyChanged(readOnly);
+    storeProperty(this, isReadOnly, qint32(!data.startsWith(QLatin1String("00"))), &Permission::isReadOnlyChanged);
 }
 
 void Permission::recievedCommandFF6AFE(QString data)
@@ -79,8 +76,5 @@ void Permission::sendIfPermitted(const char *command)
 
 void Permission::setOkPermission(bool value)
 {
-    if (value == bool(okPermission))
-        return;
-    okPermission = value;
-    emit okPermissionChanged();
+    storeProperty(this, okPermission, qint32(value), &Permission::okPermissionChanged);
 }

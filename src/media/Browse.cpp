@@ -3,6 +3,7 @@
 #include "Medium.h"
 #include "ObjectListModel.h"
 #include "Permission.h"
+#include "PropertyStore.h"
 
 Browse::Browse(QObject *parent)
     : QObject(parent)
@@ -12,10 +13,7 @@ Browse::Browse(QObject *parent)
 
 void Browse::setDialogString(const QString &value)
 {
-    if (value == dialogString)
-        return;
-    dialogString = value;
-    emit dialogStringChanged();
+    storeProperty(this, dialogString, value, &Browse::dialogStringChanged);
 }
 
 void Browse::recievedCommandFF6B(QString data)

@@ -2,6 +2,7 @@
 
 #include "Medium.h"
 #include "Permission.h"
+#include "PropertyStore.h"
 
 Playlist::Playlist(QObject *parent)
     : QObject(parent)
@@ -36,8 +37,5 @@ void Playlist::setCurrentMedia(QString media)
 
 void Playlist::onEndDeletePpl()
 {
-    if (!execCommand)
-        return;
-    execCommand = false;
-    emit execCommandChanged();
+    storeProperty(this, execCommand, false, &Playlist::execCommandChanged);
 }

@@ -1,5 +1,6 @@
 #include "Menu.h"
 
+#include "PropertyStore.h"
 #include "Telnet.h"
 
 // Until the menu tree is built there are no menu rows: the value requests,
@@ -12,10 +13,7 @@ Menu::Menu(QObject *parent)
 
 void Menu::setDrawingFinished(bool value)
 {
-    if (value == drawingFinished)
-        return;
-    drawingFinished = value;
-    emit drawingFinishedChanged(value);
+    storeProperty(this, drawingFinished, value, &Menu::drawingFinishedChanged);
 }
 
 void Menu::recievedCommandFF6AFA(QString data)
