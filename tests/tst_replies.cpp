@@ -1,29 +1,18 @@
 #include "Backend.h"
 #include "LinkFixture.h"
+#include "ReplyTable.h"
 #include "TestMain.h"
 
-#include <QMetaMethod>
-#include <QMetaProperty>
 #include <QtTest>
-#include <algorithm>
-#include <memory>
-#include <vector>
 
-// Reply lines fed to Communication: what they store, what they signal and what
-// they send back to the recorder.
+// Reply lines fed to Communication: what they store, what they signal (of
+// Communication, Mark and Permission) and what they send back to the
+// recorder, as ReplyTable rows. Tables over the link also give how many Home
+// refreshes the bytes hold.
 //
-// The data tables share one form. `setup` runs first and is not observed;
-// `lines` are then fed one after the other. `state` lists "name=value" pairs
-// to hold afterwards, `emitted` every signal expected from Communication, Mark
-// and Permission (in any order across signals, in order within one signal).
-// Every property that neither appears in `state` nor has a signal in
-// `emitted` must keep its value. Tables over the link also give the bytes the
-// recorder must receive and how many Home refreshes they hold.
-//
-// Steps starting with "@" act on the other objects instead of feeding a line:
-// "@permit" grants the editing right, "@busy" starts a file operation,
-// "@displayMode=true|false" assigns the display mode and "@mark=N" puts a mark
-// at N hundredths into the mark list.
+// Actions of the rows: "@permit" grants the editing right, "@busy" starts a
+// file operation, "@displayMode=true|false" assigns the display mode and
+// "@mark=N" puts a mark at N hundredths into the mark list.
 
 namespace {
 
@@ -35,82 +24,34 @@ const QByteArray titleQueries = "07F6A01\r\n07F6A02\r\n";
 const QByteArray browseInit = "07F6B05\r\n";
 const QByteArray playlistInit = "07F4500\r\n";
 
-QString describe(const QVariant &value)
-{
-    if (value.userType() == QMetaType::QString)
-        return QLatin1Char('"') + value.toString() + QLatin1Char('"');
-    return value.toString();
-}
-
-QString nameOf(const QString &emission)
-{
-    return emission.left(emission.indexOf(QLatin1Char('(')));
-}
-
-// Every emission of the signals that the watched classes declare themselves,
-// as texts such as statusIconChanged(17), playModeChanged("SINGLE") or
-// mark.markClear().
-class Emissions
-{
-public:
-    void watch(QObject *object, const QString &prefix)
-    {
-        const QMetaObject *meta = object->metaObject();
-        for (int i = QObject::staticMetaObject.methodCount(); i < meta->methodCount(); ++i) {
-            const QMetaMethod method = meta->method(i);
-            if (method.methodType() != QMetaMethod::Signal)
-                continue;
-            const QByteArray signal = "2" + method.methodSignature();
-            spies.push_back(std::make_unique<QSignalSpy>(object, signal.constData()));
-            names.append(prefix + QString::fromLatin1(method.name()));
-        }
-    }
-
-    void clear()
-    {
-        for (const auto &spy : spies)
-            spy->clear();
-    }
-
-    // Grouped by object and signal in declaration order; the emissions of one
-    // signal in the order they came.
-    QStringList all() const
-    {
-        QStringList result;
-        for (size_t i = 0; i < spies.size(); ++i) {
-            for (const QList<QVariant> &args : *spies[i]) {
-                QStringList texts;
-                for (const QVariant &arg : args)
-                    texts.append(describe(arg));
-                result.append(names.at(int(i)) + QLatin1Char('(') + texts.join(QLatin1String(", ")) + QLatin1Char(')'));
-            }
-        }
-        return result;
-    }
-
-    // `expected` in the order of all(), keeping its order within one signal.
-    QStringList ordered(QStringList expected) const
-    {
-        std::stable_sort(expected.begin(), expected.end(), [this](const QString &a, const QString &b) {
-            return names.indexOf(nameOf(a)) < names.indexOf(nameOf(b));
-        });
-        return expected;
-    }
-
-private:
-    std::vector<std::unique_ptr<QSignalSpy>> spies;
-    QStringList names;
-};
-
-// All ten backend objects, the scripted recorder and spies on every signal of
-// the objects that replies act on.
+// All ten backend objects, the scripted recorder, and a reply table on
+// Communication with spies on every signal of the objects that replies act on.
 struct Session
 {
     Session()
     {
-        emissions.watch(&backend.comm, QString());
-        emissions.watch(&backend.mark, QStringLiteral("mark."));
-        emissions.watch(&backend.permission, QStringLiteral("permission."));
+        table.watchSignals(&comm);
+        table.watchSignals(&backend.mark, QStringLiteral("mark."));
+        table.watchSignals(&backend.permission, QStringLiteral("permission."));
+        table.watchProperties(&comm);
+        table.watchProperties(&backend.permission);
+        table.addValue(QStringLiteral("idleTimer"), [this] {
+            return comm.idleTimerId != 0 ? QStringLiteral("running") : QStringLiteral("stopped");
+        });
+        table.addValue(QStringLiteral("markRedrawState"), [this] { return QString::number(comm.markRedrawState); });
+        table.addValue(QStringLiteral("lastElapsed"), [this] { return QString::number(comm.lastElapsed); });
+        table.addValue(QStringLiteral("marks"), [this] {
+            QStringList times;
+            for (const int time : qAsConst(backend.mark.marks))
+                times.append(QString::number(time));
+            return times.join(QLatin1Char(','));
+        });
+        table.addAction(QStringLiteral("permit"),
+                        [this](const QString &) { backend.permission.recievedCommandFF6AFE(QStringLiteral("11")); });
+        table.addAction(QStringLiteral("busy"), [this](const QString &) { backend.browse.busy = 1; });
+        table.addAction(QStringLiteral("displayMode"),
+                        [this](const QString &mode) { comm.setDisplayMode(mode == QLatin1String("true")); });
+        table.addAction(QStringLiteral("mark"), [this](const QString &time) { backend.mark.marks.append(time.toInt()); });
         // The mark list request is answered with "no marks", so that it is not repeated.
         link.recorder.setReply("07F035D", {"0FF03DD0000"});
     }
@@ -126,81 +67,22 @@ struct Session
         return link.logIn();
     }
 
-    void apply(const QString &step)
-    {
-        if (step == QLatin1String("@permit"))
-            backend.permission.recievedCommandFF6AFE(QStringLiteral("11"));
-        else if (step == QLatin1String("@busy"))
-            backend.browse.busy = 1;
-        else if (step.startsWith(QLatin1String("@displayMode=")))
-            comm.setDisplayMode(step.endsWith(QLatin1String("true")));
-        else if (step.startsWith(QLatin1String("@mark=")))
-            backend.mark.marks.append(step.mid(6).toInt());
-        else
-            comm.recievedData(step);
-    }
-
-    // A property of Communication, or one of the members that replies act on.
-    QString value(const QString &name) const
-    {
-        if (name == QLatin1String("idleTimer"))
-            return comm.idleTimerId != 0 ? QStringLiteral("running") : QStringLiteral("stopped");
-        if (name == QLatin1String("markRedrawState"))
-            return QString::number(comm.markRedrawState);
-        if (name == QLatin1String("lastElapsed"))
-            return QString::number(comm.lastElapsed);
-        if (name == QLatin1String("marks")) {
-            QStringList times;
-            for (const int time : backend.mark.marks)
-                times.append(QString::number(time));
-            return times.join(QLatin1Char(','));
-        }
-        if (name == QLatin1String("okPermission") || name == QLatin1String("isReadOnly"))
-            return backend.permission.property(name.toLatin1().constData()).toString();
-        const QVariant property = comm.property(name.toLatin1().constData());
-        return property.isValid() ? property.toString() : QStringLiteral("<no such property>");
-    }
-
-    QMap<QString, QString> snapshot() const
-    {
-        QStringList names = {QStringLiteral("idleTimer"), QStringLiteral("markRedrawState"),
-                             QStringLiteral("lastElapsed"), QStringLiteral("marks"),
-                             QStringLiteral("okPermission"), QStringLiteral("isReadOnly")};
-        const QMetaObject *meta = comm.metaObject();
-        for (int i = QObject::staticMetaObject.propertyCount(); i < meta->propertyCount(); ++i)
-            names.append(QString::fromLatin1(meta->property(i).name()));
-        QMap<QString, QString> values;
-        for (const QString &name : qAsConst(names))
-            values.insert(name, value(name));
-        return values;
-    }
-
-    // What the recorder received, once it holds at least `atLeast` bytes and
-    // then nothing more came for a while.
-    QByteArray sent(int atLeast)
-    {
-        // Short of bytes after the wait: the comparison shows what is missing.
-        (void)QTest::qWaitFor([&] { return link.recorder.receivedSinceLink().size() >= atLeast; }, 2000);
-        QTest::qWait(50);
-        return link.recorder.receivedSinceLink();
-    }
+    // What the recorder received since the link, once quiet.
+    QByteArray sent() { return link.recorder.receivedOnceQuiet(); }
 
     Backend backend;
     Communication &comm = backend.comm;
     LinkFixture link{&backend.telnet};
-    Emissions emissions;
+    ReplyTable table{[this](const QString &line) { comm.recievedData(line); }};
 };
 
+// The columns of ReplyTable; tables over the link also give how many Home
+// refreshes the bytes hold.
 void addReplyColumns(bool linked)
 {
-    QTest::addColumn<QStringList>("setup");
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<QStringList>("state");
-    QTest::addColumn<QStringList>("emitted");
-    if (linked) {
-        QTest::addColumn<QByteArray>("sent");
+    ReplyTable::addColumns(linked);
+    if (linked)
         QTest::addColumn<int>("refreshes");
-    }
 }
 
 void modelRow(const char *name, const QStringList &setup, const QStringList &lines, const QStringList &state,
@@ -218,54 +100,19 @@ void linkRow(const char *name, const QStringList &setup, const QStringList &line
 // Runs one row of a table made by addReplyColumns.
 void runReplies(bool linked)
 {
-    QFETCH(QStringList, setup);
-    QFETCH(QStringList, lines);
-    QFETCH(QStringList, state);
-    QFETCH(QStringList, emitted);
-
     Session s;
     if (linked)
         QVERIFY(s.linkUp());
-    for (const QString &step : qAsConst(setup))
-        s.apply(step);
-    if (linked && !setup.isEmpty()) {
-        QTest::qWait(50);
-        s.link.recorder.clearReceived();
-    }
-    s.emissions.clear();
-    const QMap<QString, QString> before = s.snapshot();
-
-    for (const QString &line : qAsConst(lines))
-        s.apply(line);
-
-    // Stored and signalled synchronously, inside the handler.
-    QStringList named;
-    for (const QString &entry : qAsConst(state)) {
-        const QString name = entry.left(entry.indexOf(QLatin1Char('=')));
-        named.append(name);
-        QCOMPARE(name + QLatin1Char('=') + s.value(name), entry);
-    }
-    QCOMPARE(s.emissions.all().join(QLatin1String(" | ")), s.emissions.ordered(emitted).join(QLatin1String(" | ")));
-    QStringList signalled;
-    for (const QString &emission : qAsConst(emitted))
-        signalled.append(nameOf(emission));
-    const QMap<QString, QString> after = s.snapshot();
-    for (auto it = after.cbegin(); it != after.cend(); ++it) {
-        if (it.value() == before.value(it.key()) || named.contains(it.key())
-            || signalled.contains(it.key() + QLatin1String("Changed")))
-            continue;
-        QFAIL(qPrintable(QStringLiteral("%1 changed from %2 to %3").arg(it.key(), before.value(it.key()), it.value())));
-    }
-
-    if (!linked)
+    s.table.run(linked ? &s.link.recorder : nullptr);
+    if (!linked || QTest::currentTestFailed())
         return;
-    QFETCH(QByteArray, sent);
     QFETCH(int, refreshes);
     if (refreshes == 0) {
-        QCOMPARE(s.sent(sent.size()), sent);
+        ReplyTable::compareSent(s.link.recorder);
         return;
     }
-    const QByteArray received = s.sent(refreshStart.size() + sent.size());
+    QFETCH(QByteArray, sent);
+    const QByteArray received = s.sent();
     QCOMPARE(received.count(refreshStart), refreshes);
     QVERIFY2(received.startsWith(refreshStart), received.constData());
     QVERIFY2(received.endsWith(sent), received.constData());
@@ -348,7 +195,7 @@ private slots:
         QCOMPARE(s.comm.statusIcon(), 17);
         QCOMPARE(s.comm.inputSelect(), 2);
         QCOMPARE(s.comm.digitalInLock(), false);
-        QCOMPARE(s.sent(titleQueries.size()), titleQueries);
+        QCOMPARE(s.sent(), titleQueries);
     }
 
     // ---- Top-level replies ----
@@ -376,7 +223,7 @@ private slots:
         const QList<std::pair<QString, bool>> steps = {{"01", true}, {"01", true}, {"00", false}, {"00", false},
                                                        {"0", true},  {"", true},   {"0001", false}, {"FF", true}};
         Session s;
-        const QMap<QString, QString> before = s.snapshot();
+        const QMap<QString, QString> before = s.table.snapshot();
         QStringList expected;
         bool stored = false;
         for (const auto &step : steps) {
@@ -385,10 +232,10 @@ private slots:
             if (everyReply || step.second != stored)
                 expected.append(QStringLiteral("%1Changed(%2)").arg(property, step.second ? "true" : "false"));
             stored = step.second;
-            QCOMPARE(s.emissions.all().join(" | "), expected.join(" | "));
+            QCOMPARE(s.table.emissions.all().join(" | "), expected.join(" | "));
         }
         // No other value moved.
-        const QMap<QString, QString> after = s.snapshot();
+        const QMap<QString, QString> after = s.table.snapshot();
         QStringList moved;
         for (auto it = after.cbegin(); it != after.cend(); ++it) {
             if (it.key() != property && it.value() != before.value(it.key()))
