@@ -49,7 +49,7 @@ void Communication::setDisplayMode(bool mode)
     if (mode == m_displayMode)
         return;
     m_displayMode = mode;
-    markRedrawState = DisplayModeChanged;
+    markRedrawState = MarkRedrawDisplayChanged;
     telnet->sendData("07F6A63\r\n");
     emit displayModeChanged(mode);
 }

@@ -177,9 +177,9 @@ public:
     // The values of markRedrawState: the marks are drawn again once the
     // display mode changed, the track top came back and the total changed.
     enum MarkRedrawState {
-        MarkRedrawNone = 0,
-        DisplayModeChanged = 1,
-        AwaitingTotal = 2,
+        MarkRedrawIdle = 0,
+        MarkRedrawDisplayChanged = 1,
+        MarkRedrawAwaitingTotal = 2,
     };
 
     Q_INVOKABLE void loginRequest(QString adr, QString pass);
@@ -248,7 +248,7 @@ public:
     int idleTimerId = 0;
     int timeTimerId = 0;
     int searchState = 0;
-    int markRedrawState = MarkRedrawNone;
+    int markRedrawState = MarkRedrawIdle;
     // The elapsed time of the last elapsed-time reply; kept across sessions.
     int lastElapsed = 0;
     // Names of the playlist skip's listing, and its direction (true: previous).

@@ -135,8 +135,8 @@ void Communication::recievedCommandFF6A(QStringView data)
         break;
     case code('E', '3'):
         storeProperty(this, m_currentTrackTop, toNumber(rest, 16), &Communication::currentTrackTopChanged);
-        if (markRedrawState == DisplayModeChanged)
-            markRedrawState = AwaitingTotal;
+        if (markRedrawState == MarkRedrawDisplayChanged)
+            markRedrawState = MarkRedrawAwaitingTotal;
         break;
     case code('E', '5'):
         storeProperty(this, m_finalizedCd,

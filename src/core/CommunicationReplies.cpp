@@ -226,9 +226,9 @@ void Communication::recievedCommandD8(QStringView data)
     if (total == 0)
         total = 1; // the interface divides by the total
     if (storeProperty(this, m_trackTotalTimeFlame, total, &Communication::trackTotalTimeFlameChanged)
-        && markRedrawState == AwaitingTotal) {
+        && markRedrawState == MarkRedrawAwaitingTotal) {
         mark->redrawMark();
-        markRedrawState = MarkRedrawNone;
+        markRedrawState = MarkRedrawIdle;
     }
     storeProperty(this, m_trackElapsedTimeFlame, lastElapsed, &Communication::trackElapsedTimeFlameChanged);
 }
