@@ -198,6 +198,31 @@ private slots:
         QVERIFY(!f.recorder.receivedSinceLink().contains("07F4500"));
     }
 
+    // The other ways a session ends give the right up as well.
+    void editingRightEndsWithLogoutAndSuspension_data()
+    {
+        QTest::addColumn<bool>("logout");
+        QTest::newRow("logout") << true;
+        QTest::newRow("resumed after a suspension") << false;
+    }
+    void editingRightEndsWithLogoutAndSuspension()
+    {
+        QFETCH(bool, logout);
+        SessionFixture f;
+        QVERIFY(f.logIn());
+        f.backend.permission.recievedCommandFF6AFE("11");
+        QSignalSpy right(&f.backend.permission, &Permission::okPermissionChanged);
+        if (logout) {
+            f.backend.comm.logoutRequest();
+        } else {
+            f.backend.comm.onApplicationStateChanged(Qt::ApplicationSuspended);
+            QCOMPARE(right.count(), 0);
+            f.backend.comm.onApplicationStateChanged(Qt::ApplicationActive);
+        }
+        QCOMPARE(right.count(), 1);
+        QVERIFY(!f.backend.permission.okPermission);
+    }
+
     void playlistQueryAtLoginWithTheRight()
     {
         SessionFixture f;
