@@ -1067,14 +1067,17 @@ Rectangle {
                 y: ptSize * 190
                 label: "OK"
                 onClicked: {
-                    var machine = loginListView.model[cpcIndex]
-                    markUnknown(machine)
-                    if (cpcAction === "restart")
-                        udpc.restartMachine(machine.macaddr)
-                    else if (cpcAction === "turn off")
-                        udpc.turnOffMachine(machine.macaddr)
-                    else if (cpcAction === "turn on")
-                        udpc.turnOnMachine(machine.macaddr)
+                    // The list may have been published anew while the dialog was open.
+                    var machine = listedMachine(cpcIndex)
+                    if (machine) {
+                        markUnknown(machine)
+                        if (cpcAction === "restart")
+                            udpc.restartMachine(machine.macaddr)
+                        else if (cpcAction === "turn off")
+                            udpc.turnOffMachine(machine.macaddr)
+                        else if (cpcAction === "turn on")
+                            udpc.turnOnMachine(machine.macaddr)
+                    }
                     f_visibleCPC = false
                 }
             }

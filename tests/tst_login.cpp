@@ -1056,6 +1056,79 @@ private slots:
         QVERIFY(p.noWarnings());
     }
 
+    // The list published anew while the confirmation is open: OK still starts
+    // the operation for the machine asked about, or nothing once it is gone.
+    void powerConfirmationAfterRepublishing_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("starts");
+        QTest::newRow("published again as it was") << "same" << true;
+        QTest::newRow("a machine found since") << "grown" << true;
+        QTest::newRow("the discovery cycle after a restart") << "restarted" << true;
+        QTest::newRow("the machine no longer listed") << "gone" << false;
+        QTest::newRow("the list emptied") << "emptied" << false;
+    }
+    void powerConfirmationAfterRepublishing()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, starts);
+        LoginPage p;
+        const QString mac = nextMac();
+        store("IPPass", mac, "pass");
+        store("AdminPass", mac, "admin");
+        QVERIFY(p.load({FakeDiscovery::answer(nextMac().toLatin1(), "Decoy"),
+                        FakeDiscovery::answer(mac.toLatin1(), "Studio")}));
+        p.recorder.setReply("07F1141admin", {"0FF11D101"});
+        p.recorder.setReply("07580", {"0F5"});
+        QVERIFY(p.recorder.listen());
+        p.page->setProperty("admin_mode", true);
+        UdpMachineList *machine = p.machine(1);
+        QTRY_COMPARE_WITH_TIMEOUT(machine->count, 0, 2000);
+        p.w.click(p.in(1, "admin_restart_button"));
+        p.w.click(p.in(1, "admin_restart_button"));
+        QVERIFY(p.visible("confirmPowerControl"));
+        QCOMPARE(text(p.item("cpcNicknameText")), QString("Studio"));
+
+        if (change == "same") {
+            p.udpc().refreshList();
+        } else if (change == "grown") {
+            p.answerer.answers.append(FakeDiscovery::answer(nextMac().toLatin1(), "Hall"));
+            QVERIFY(p.discover(3));
+            p.udpc().refreshList();
+            QCOMPARE(p.rowCount(), 3);
+        } else if (change == "restarted") {
+            p.udpc().visibleStateChanged(false);
+            p.udpc().visibleStateChanged(true);
+            p.cycle();
+        } else {
+            // As a publication that no longer holds the machine would be.
+            QList<QObject *> left;
+            if (change == "gone")
+                left.append(p.machine(0));
+            p.w.qmlEngine()->rootContext()->setContextProperty("loginModel", QVariant::fromValue(left));
+            QCOMPARE(p.rowCount(), left.size());
+        }
+        QVERIFY(p.visible("confirmPowerControl"));
+        p.w.click(p.item("cpcOk"));
+
+        QVERIFY(!p.visible("confirmPowerControl"));
+        QVERIFY(p.noWarnings());
+        if (!starts) {
+            QCOMPARE(p.udpc().targetMachine, nullptr);
+            QCOMPARE(p.udpc().telnetPhase, 0);
+            QCOMPARE(machine->count, 0);
+            QTest::qWait(300);
+            QCOMPARE(p.recorder.connectionCount(), 0);
+            QCOMPARE(p.recorder.received(), QByteArray());
+            return;
+        }
+        QCOMPARE(p.udpc().targetMachine, machine);
+        QCOMPARE(p.machine(0)->count < 5, true); // the decoy is left alone
+        QVERIFY(p.recorder.waitForRequest("07580"));
+        QVERIFY(p.recorder.received().contains("07F1141admin\r\n"));
+        QVERIFY(p.noWarnings());
+    }
+
     // Messages of the operations show in the page's banner, above "Connecting...".
     void operationMessages()
     {
