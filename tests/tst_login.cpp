@@ -700,18 +700,22 @@ private slots:
     }
 
     // Enter in the password field starts a login also while one runs: the
-    // link drops the running attempt, the new recorder gets the login, and the
-    // store keeps the new address and password only.
+    // link drops the running attempt without a word about it (no failure, no
+    // reconnection), the new recorder gets the login, and the store keeps the
+    // new address and password only.
     void enterDuringAnAttempt_data()
     {
         QTest::addColumn<QString>("first");
-        QTest::newRow("while connecting") << "unresponsive";
-        QTest::newRow("while the recorder says nothing") << "silent";
-        QTest::newRow("after the password was refused") << "refused";
+        // Every login state from the first Enter on.
+        QTest::addColumn<QList<int>>("expectedStates");
+        QTest::newRow("while connecting") << "unresponsive" << QList<int>{1, 1, 2};
+        QTest::newRow("while the recorder says nothing") << "silent" << QList<int>{1, 1, 2};
+        QTest::newRow("after the password was refused") << "refused" << QList<int>{1, 4, 1, 2};
     }
     void enterDuringAnAttempt()
     {
         QFETCH(QString, first);
+        QFETCH(QList<int>, expectedStates);
         LoginPage p;
         QVERIFY(p.load({FakeDiscovery::answer(nextMac().toLatin1(), "Studio")}));
         FakeRecorder next(nextRecorderAddress());
@@ -729,6 +733,10 @@ private slots:
         p.tap(7, "loginLogoArea");
         p.typeInto(p.item("address"), p.address);
         p.typeInto(p.item("password"), "pass");
+        QSignalSpy states(&p.comm(), &Communication::loginStateChanged);
+        QSignalSpy failures(&p.w.backend().telnet, &Telnet::errorConnectedToServer);
+        QSignalSpy refusals(&p.w.backend().telnet, &Telnet::passwordFailed);
+        QSignalSpy popups(&p.comm(), &Communication::popupReceived);
         p.key(Qt::Key_Return);
         QCOMPARE(p.comm().loginState(), 1);
         if (first == "refused") {
@@ -753,6 +761,16 @@ private slots:
         p.key(Qt::Key_Return);
 
         QVERIFY(p.loggedIn());
+        // The abandoned attempt ended silently: no failure, no reconnection.
+        QTest::qWait(700); // longer than the first reconnection's time-out
+        QList<int> history;
+        for (const QList<QVariant> &change : qAsConst(states))
+            history.append(change.at(0).toInt());
+        QCOMPARE(history, expectedStates);
+        QCOMPARE(failures.count(), 0);
+        QCOMPARE(refusals.count(), first == "refused" ? 1 : 0);
+        QCOMPARE(popups.count(), first == "refused" ? 1 : 0);
+        QCOMPARE(p.comm().loginState(), 2);
         QVERIFY(next.received().contains("\r\nother\r\n"));
         QCOMPARE(p.comm().address(), next.address().toString());
         QCOMPARE(stored("Login", "Address"), next.address().toString());
