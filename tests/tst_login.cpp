@@ -96,6 +96,25 @@ struct LoginPage
 
     bool load(const QList<QByteArray> &answers) { return load() && list(answers); }
 
+    // In admin mode, a decoy and the machine "Studio" (row 1) with its power
+    // state, its stored passwords, and a recorder that takes its admin
+    // password and answers `command`; once it has answered since the cycle.
+    bool loadForPower(const QByteArray &power, const QByteArray &command)
+    {
+        const QString mac = nextMac();
+        store("IPPass", mac, "pass");
+        store("AdminPass", mac, "admin");
+        if (!load({FakeDiscovery::answer(nextMac().toLatin1(), "Decoy"),
+                   FakeDiscovery::answer(mac.toLatin1(), "Studio", power)}))
+            return false;
+        recorder.setReply("07F1141admin", {"0FF11D101"});
+        recorder.setReply(command, {"0F5"});
+        if (!recorder.listen())
+            return false;
+        page->setProperty("admin_mode", true);
+        return QTest::qWaitFor([&] { return machine(1)->count == 0; }, 2000);
+    }
+
     void cycle()
     {
         for (int i = 0; i < 3; ++i)
@@ -1030,17 +1049,8 @@ private slots:
         QFETCH(QString, question);
         QFETCH(QByteArray, command);
         LoginPage p;
-        const QString mac = nextMac();
-        store("IPPass", mac, "pass");
-        store("AdminPass", mac, "admin");
-        QVERIFY(p.load({FakeDiscovery::answer(nextMac().toLatin1(), "Decoy"),
-                        FakeDiscovery::answer(mac.toLatin1(), "Studio", power)}));
-        p.recorder.setReply("07F1141admin", {"0FF11D101"});
-        p.recorder.setReply(command, {"0F5"});
-        QVERIFY(p.recorder.listen());
-        p.page->setProperty("admin_mode", true);
+        QVERIFY(p.loadForPower(power, command));
         UdpMachineList *machine = p.machine(1);
-        QTRY_COMPARE_WITH_TIMEOUT(machine->count, 0, 2000); // answered since the cycle
         // Each signalled change of the count, with the operation's phase at that moment.
         QList<QPair<int, int>> countChanges;
         QObject::connect(machine, &UdpMachineList::countChanged,
@@ -1091,17 +1101,8 @@ private slots:
         QFETCH(QString, change);
         QFETCH(bool, starts);
         LoginPage p;
-        const QString mac = nextMac();
-        store("IPPass", mac, "pass");
-        store("AdminPass", mac, "admin");
-        QVERIFY(p.load({FakeDiscovery::answer(nextMac().toLatin1(), "Decoy"),
-                        FakeDiscovery::answer(mac.toLatin1(), "Studio")}));
-        p.recorder.setReply("07F1141admin", {"0FF11D101"});
-        p.recorder.setReply("07580", {"0F5"});
-        QVERIFY(p.recorder.listen());
-        p.page->setProperty("admin_mode", true);
+        QVERIFY(p.loadForPower("1", "07580"));
         UdpMachineList *machine = p.machine(1);
-        QTRY_COMPARE_WITH_TIMEOUT(machine->count, 0, 2000);
         p.w.click(p.in(1, "admin_restart_button"));
         p.w.click(p.in(1, "admin_restart_button"));
         QVERIFY(p.visible("confirmPowerControl"));
