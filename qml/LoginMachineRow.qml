@@ -1,5 +1,4 @@
 import QtQuick 2.8
-import QtQuick.Controls 2.1
 import "Palette.js" as Palette
 
 // One card of the login page's machine list: the machine's state, its IP
@@ -36,13 +35,13 @@ Rectangle {
         loginStarted()
         popup.hide()
         udpc.loginedNickname = machine.nickname
-        udpc.saveIPPass(machine.macaddr, loginpasswd.text)
-        machine.ippass = loginpasswd.text
+        udpc.saveIPPass(machine.macaddr, login_ippasswd.text)
+        machine.ippass = login_ippasswd.text
         udpc.checkAndLogin(machine.macaddr)
     }
 
     function saveAdminPassword() {
-        udpc.saveAdminPass(machine.macaddr, adminpasswd.text)
+        udpc.saveAdminPass(machine.macaddr, login_adminpasswd.text)
     }
 
     Rectangle {
@@ -147,189 +146,83 @@ Rectangle {
             font.pixelSize: ptSize * 15
         }
 
-        Rectangle {
+        LoginRowPasswordBox {
             id: login_ippasswd
             objectName: "login_ippasswd"
             x: ptSize * 171
             y: ptSize * 76
-            width: ptSize * 134
-            height: ptSize * 34
-            radius: ptSize * 5
-            color: Palette.box
             visible: !adminMode
-
-            TextField {
-                id: loginpasswd
-                objectName: "loginpasswd"
-                anchors.fill: parent
-                color: "black"
-                font.pixelSize: ptSize * 18
-                echoMode: TextInput.Password
-                passwordMaskDelay: 5000
-                visible: row.f_selected
-                text: machine.ippass
-                background: Rectangle {
-                    anchors.fill: parent
-                    color: Palette.field
-                    radius: ptSize * 5
-                }
-                onAccepted: row.login()
-            }
+            fieldName: "loginpasswd"
+            fieldVisible: row.f_selected
+            text: machine.ippass
+            onAccepted: row.login()
         }
 
-        Rectangle {
+        LoginRowPasswordBox {
             id: login_adminpasswd
             objectName: "login_adminpasswd"
             x: ptSize * 171
             y: ptSize * 76
-            width: ptSize * 134
-            height: ptSize * 34
-            radius: ptSize * 5
-            color: Palette.box
             visible: adminMode
-
-            TextField {
-                id: adminpasswd
-                objectName: "adminpasswd"
-                anchors.fill: parent
-                color: "black"
-                font.pixelSize: ptSize * 18
-                echoMode: TextInput.Password
-                passwordMaskDelay: 5000
-                visible: row.f_selected_admin
-                text: machine.adminpass
-                background: Rectangle {
-                    anchors.fill: parent
-                    color: Palette.field
-                    radius: ptSize * 5
-                }
-                onAccepted: row.saveAdminPassword()
-            }
+            fieldName: "adminpasswd"
+            fieldVisible: row.f_selected_admin
+            text: machine.adminpass
+            onAccepted: row.saveAdminPassword()
         }
 
-        Rectangle {
+        LoginRowButton {
             objectName: "loginBox"
             x: ptSize * 309
             y: ptSize * 76
-            width: ptSize * 66
-            height: ptSize * 35
-            radius: ptSize * 5
-            color: Palette.box
             visible: !adminMode
-
-            Button {
-                objectName: "rowLoginButton"
-                anchors.fill: parent
-                visible: row.f_selected
-                background: Rectangle {
-                    objectName: "rowLoginButtonPlate"
-                    anchors.fill: parent
-                    radius: ptSize * 5
-                    color: comm.loginState === 0 ? Palette.accent : "#07606E"
-                    border.color: Palette.accent
-                    border.width: comm.loginState === 0 ? 0 : ptSize * 2
-
-                    Text {
-                        anchors.fill: parent
-                        text: "Login"
-                        textFormat: Text.PlainText
-                        font.pixelSize: ptSize * 14
-                        horizontalAlignment: Text.AlignHCenter
-                        verticalAlignment: Text.AlignVCenter
-                    }
-                }
-                onClicked: row.login()
-            }
+            buttonName: "rowLoginButton"
+            buttonVisible: row.f_selected
+            plateName: "rowLoginButtonPlate"
+            plateColor: comm.loginState === 0 ? Palette.accent : "#07606E"
+            plateBorderWidth: comm.loginState === 0 ? 0 : ptSize * 2
+            label: "Login"
+            onClicked: row.login()
         }
 
-        Rectangle {
+        LoginRowButton {
             objectName: "saveBox"
             x: ptSize * 309
             y: ptSize * 76
-            width: ptSize * 66
-            height: ptSize * 35
-            radius: ptSize * 5
-            color: Palette.box
             visible: adminMode
-
-            Button {
-                objectName: "saveButton"
-                anchors.fill: parent
-                visible: row.f_selected_admin
-                background: Rectangle {
-                    anchors.fill: parent
-                    radius: ptSize * 5
-                    color: Palette.accent
-
-                    Text {
-                        anchors.fill: parent
-                        text: "Save"
-                        textFormat: Text.PlainText
-                        font.pixelSize: ptSize * 14
-                        horizontalAlignment: Text.AlignHCenter
-                        verticalAlignment: Text.AlignVCenter
-                    }
-                }
-                onClicked: row.saveAdminPassword()
-            }
+            buttonName: "saveButton"
+            buttonVisible: row.f_selected_admin
+            label: "Save"
+            onClicked: row.saveAdminPassword()
         }
 
-        Rectangle {
+        LoginRowAdminButton {
             id: admin_power_onoff_button
             objectName: "admin_power_onoff_button"
             x: ptSize * 319
             y: ptSize * 12
             width: ptSize * 56
-            height: ptSize * 28
-            radius: ptSize * 3
             color: machine.powerstate === 1 ? Palette.accent : "#969696"
             visible: adminMode && machine.count <= noreactionLimit
-
-            Text {
-                anchors.fill: parent
-                text: machine.powerstate === 1 ? "ON" : "OFF"
-                textFormat: Text.PlainText
-                color: "black"
-                font.pixelSize: ptSize * 13
-                horizontalAlignment: Text.AlignHCenter
-                verticalAlignment: Text.AlignVCenter
-            }
-
-            MouseArea {
-                objectName: "powerButtonArea"
-                anchors.fill: parent
-                visible: row.f_selected_admin
-                onClicked: row.powerAsked(machine.powerstate === 1 ? "turn off" : "turn on")
-            }
+            label: machine.powerstate === 1 ? "ON" : "OFF"
+            labelColor: "black"
+            areaName: "powerButtonArea"
+            clickable: row.f_selected_admin
+            onClicked: row.powerAsked(machine.powerstate === 1 ? "turn off" : "turn on")
         }
 
-        Rectangle {
+        LoginRowAdminButton {
             id: admin_restart_button
             objectName: "admin_restart_button"
             x: ptSize * 239
             y: ptSize * 12
             width: ptSize * 74
-            height: ptSize * 28
-            radius: ptSize * 3
             color: isSelected ? "#5a5a5a" : "#333e49"
             visible: adminMode && row.f_communicatable
-
-            Text {
-                anchors.fill: parent
-                text: "Restart"
-                textFormat: Text.PlainText
-                color: "white"
-                font.pixelSize: ptSize * 13
-                horizontalAlignment: Text.AlignHCenter
-                verticalAlignment: Text.AlignVCenter
-            }
-
-            MouseArea {
-                objectName: "restartButtonArea"
-                anchors.fill: parent
-                visible: row.f_selected_admin
-                onClicked: row.powerAsked("restart")
-            }
+            label: "Restart"
+            labelColor: "white"
+            areaName: "restartButtonArea"
+            clickable: row.f_selected_admin
+            onClicked: row.powerAsked("restart")
         }
 
         Text {
