@@ -38,22 +38,13 @@ Rectangle {
             font.weight: Font.Light
         }
 
-        TextField {
+        LoginManualField {
             id: address
             objectName: "address"
             y: ptSize * 170
-            width: ptSize * 296
-            height: ptSize * 50
             anchors.horizontalCenter: parent.horizontalCenter
-            font.pixelSize: ptSize * 25
             selectByMouse: true
             text: comm.address
-            background: Image {
-                anchors.fill: parent
-                smooth: false
-                source: address.focus ? "Resource/LogIn_add-pass_ON_296x50_3.png"
-                                      : "Resource/LogIn_add-pass_OFF_296x50_3.png"
-            }
             onAccepted: password.focus = true
         }
 
@@ -67,23 +58,14 @@ Rectangle {
             font.weight: Font.Light
         }
 
-        TextField {
+        LoginManualField {
             id: password
             objectName: "password"
             y: ptSize * 260
-            width: ptSize * 296
-            height: ptSize * 50
             anchors.horizontalCenter: parent.horizontalCenter
-            font.pixelSize: ptSize * 25
             echoMode: TextInput.Password
             passwordMaskDelay: 5000
             text: comm.password
-            background: Image {
-                anchors.fill: parent
-                smooth: false
-                source: password.focus ? "Resource/LogIn_add-pass_ON_296x50_3.png"
-                                       : "Resource/LogIn_add-pass_OFF_296x50_3.png"
-            }
             // Also while an attempt runs: the link drops that attempt and
             // starts over with what is typed now.
             onAccepted: {

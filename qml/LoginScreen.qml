@@ -1,5 +1,4 @@
 import QtQuick 2.8
-import QtQuick.Controls 2.1
 import "Palette.js" as Palette
 
 // The login page: the recorders that discovery finds, each with its IP
@@ -53,7 +52,7 @@ Rectangle {
     // The listed machine at a row of the list as last published, or null when
     // the list holds no such row (a machine found since the last publication).
     function listedMachine(row) {
-        var machines = loginListView.model
+        var machines = loginnew.machines
         if (!machines || row < 0 || row >= machines.length)
             return null
         return machines[row]
@@ -149,25 +148,18 @@ Rectangle {
 
         // ---- The machines that discovery found ----
 
-        Rectangle {
+        LoginMachineList {
             id: loginnew
-            objectName: "loginnew"
             x: 0
             y: ptSize * 80
             width: appWidth
             height: ptSize * 636
-            color: Palette.transparent
             visible: click_times < click_limit
-
-            ListView {
-                id: loginListView
-                objectName: "loginListView"
-                anchors.fill: parent
-                clip: true
-                // Not there until discovery first publishes it.
-                model: typeof loginModel !== "undefined" ? loginModel : null
-                delegate: LoginMachineRow {
-                    width: loginListView.width
+            searching: !udpc.showRefresh && !loginConnectingOverlay.visible && !telnetConnectingOverlay.visible
+            onDeselected: selected_index = -1
+            rowDelegate: Component {
+                LoginMachineRow {
+                    width: ListView.view.width
                     machine: modelData
                     isSelected: selected_index === index
                     adminMode: admin_mode
@@ -180,69 +172,6 @@ Rectangle {
                     onLoginStarted: selected_index = -1
                     onPowerAsked: askPower(action, machine.nickname, index)
                 }
-
-                ScrollBar.vertical: ScrollBar {
-                    objectName: "loginScrollBar"
-                    anchors.top: loginListView.top
-                    anchors.bottom: loginListView.bottom
-                    anchors.right: loginListView.right
-                    visible: loginListView.contentHeight > loginListView.height
-                    contentItem: CommonScrollBarItem {
-                    }
-                }
-
-                footer: Rectangle {
-                    objectName: "loginFooter"
-                    width: loginListView.width
-                    height: ptSize * 180
-                    color: Palette.transparent
-
-                    MouseArea {
-                        anchors.fill: parent
-                        onClicked: selected_index = -1
-                    }
-
-                    Button {
-                        id: loginrefresh
-                        objectName: "loginrefresh"
-                        x: (parent.width - width) * 0.5
-                        y: ptSize * 20
-                        width: ptSize * 125
-                        height: ptSize * 45
-                        visible: udpc.showRefresh
-                        background: Image {
-                            id: reload_image
-                            sourceSize.width: ptSize * 125
-                            smooth: false
-                            source: "Resource/login/icon_125x45_reload.svg"
-                        }
-                        onClicked: {
-                            selected_index = -1
-                            udpc.refreshList()
-                        }
-                    }
-                }
-
-                Connections {
-                    target: udpc
-                    function onChangeToUnknownPowerState(arg_index) {
-                        // A machine found after the last publication has no row yet;
-                        // the next publication shows its state.
-                        var machine = listedMachine(arg_index)
-                        if (machine)
-                            markUnknown(machine)
-                    }
-                    function onLoginRequest(arg_ipaddr, arg_ippass) {
-                        comm.loginRequest(arg_ipaddr, arg_ippass)
-                    }
-                }
-            }
-
-            BusyOverlay {
-                id: login_searching
-                objectName: "login_searching"
-                text: "Searching..."
-                visible: !udpc.showRefresh && !loginConnectingOverlay.visible && !telnetConnectingOverlay.visible
             }
         }
 
@@ -337,6 +266,16 @@ Rectangle {
         target: udpc
         function onPopupMessage(arg) {
             popup1.show(arg)
+        }
+        function onChangeToUnknownPowerState(arg_index) {
+            // A machine found after the last publication has no row yet; the
+            // next publication shows its state.
+            var machine = listedMachine(arg_index)
+            if (machine)
+                markUnknown(machine)
+        }
+        function onLoginRequest(arg_ipaddr, arg_ippass) {
+            comm.loginRequest(arg_ipaddr, arg_ippass)
         }
     }
 }
