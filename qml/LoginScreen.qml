@@ -267,6 +267,12 @@ Rectangle {
         function onPopupMessage(arg) {
             popup1.show(arg)
         }
+    }
+
+    // ---- What discovery asks of the listed machines ----
+
+    Connections {
+        target: udpc
         function onChangeToUnknownPowerState(arg_index) {
             // A machine found after the last publication has no row yet; the
             // next publication shows its state.
