@@ -1,7 +1,7 @@
 import QtQuick 2.8
 import QtQuick.Controls 2.1
 import QtQuick.Window 2.2
-import "PopupTexts.js" as PopupTexts
+import "Palette.js" as Palette
 
 // The mobile window: the five pages side by side in a swipe view, the editing
 // pages loaded while near, the login page, the banner and the lock over them.
@@ -18,30 +18,23 @@ Window {
     property real appHeight: width * 2148 > height * 1242 ? height : width * 2148 / 1242
     property real appWidth: appHeight * 1242 / 2148
     property real ptSize: appHeight / 716
-    property int oldMessage: 0
 
-    function execPopup(message) {
-        if (popup.popupEnabled === true && message === oldMessage && message !== 100)
-            return
-        popup.show(PopupTexts.popupText(message))
-        oldMessage = message
-    }
+    // The window's overlays, for the pages.
+    readonly property Item popup: overlays.banner
+    readonly property Item phantomOnPopup: overlays.phantomConfirmation
+    readonly property Item lockScreen: overlays.lock
+    readonly property Item unlockArea: overlays.unlockSpot
 
     Rectangle {
         anchors.fill: parent
-        color: "black"
+        color: Palette.pageBack
 
         SwipeView {
             id: swipeView
             objectName: "swipeView"
             anchors.fill: parent
             currentIndex: pageIndicator.currentIndex
-            onCurrentIndexChanged: {
-                if (currentIndex > 1)
-                    permission.requestPermission()
-                else
-                    permission.returnPermission()
-            }
+            onCurrentIndexChanged: overlays.followEditingRight(currentIndex)
 
             Loader {
                 objectName: "homePage"
@@ -94,9 +87,7 @@ Window {
             }
             Component {
                 id: ngPermissionComponent
-                DialogNoButton {
-                    objectName: "notAvailableNotice"
-                    text: "Not available.\nAnother HB740 Control app is currently accessing the Browse, Playlists or Timer Event Pages."
+                NotAvailableNotice {
                 }
             }
         }
@@ -132,92 +123,9 @@ Window {
         }
     }
 
-    PhantomOnPopup {
-        id: phantomOnPopup
-        objectName: "phantomOnPopup"
-        y: ptSize * 10
-        anchors.horizontalCenter: parent.horizontalCenter
-
-        Connections {
-            target: menu
-            function onPhantomOnPopup(page, item, subitem, value) {
-                phantomOnPopup.show(page, item, subitem, value)
-            }
-        }
-    }
-
-    MouseArea {
-        id: lockScreen
-        objectName: "lockScreen"
+    WindowOverlays {
+        id: overlays
         anchors.fill: parent
-        visible: false
-        onPressed: {
-            if (swipeView.currentIndex !== 0)
-                lockScreen.visible = false
-        }
-
-        Connections {
-            target: comm
-            function onLoginCompChanged(loginComp) {
-                lockScreen.visible = false
-            }
-        }
-
-        MouseArea {
-            id: unlockArea
-            objectName: "unlockArea"
-            onDoubleClicked: lockScreen.visible = false
-        }
-    }
-
-    DialogNoButton {
-        id: browseDialog
-        objectName: "browseDialog"
-        text: browse.dialogString
-        visible: browse.dialogString.length !== 0
-    }
-
-    LoginScreen {
-        id: loginScreen
-        objectName: "loginScreen"
-        anchors.fill: parent
-        visible: !comm.loginComp
-    }
-
-    PopupMessage {
-        id: popup
-        objectName: "popup"
-        y: ptSize * 10
-        anchors.horizontalCenter: parent.horizontalCenter
-
-        Connections {
-            target: comm
-            function onPopupReceived(message) {
-                execPopup(message)
-            }
-        }
-        Connections {
-            target: pl
-            function onExecFailed() {
-                execPopup(200)
-            }
-        }
-        Connections {
-            target: browse
-            function onExecFailed() {
-                execPopup(200)
-            }
-        }
-    }
-
-    Connections {
-        target: permission
-        function onOkPermissionChanged() {
-            if (permission.okPermission === true) {
-                browse.restartBrowse()
-                tev.startTimerEvent()
-                pl.initAll()
-            }
-        }
+        homePageShown: swipeView.currentIndex === 0
     }
 }

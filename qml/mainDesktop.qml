@@ -1,6 +1,6 @@
 import QtQuick 2.8
 import QtQuick.Window 2.2
-import "PopupTexts.js" as PopupTexts
+import "Palette.js" as Palette
 
 // The desktop window: the application area with its tab row, the five pages,
 // the login page over them, the message banner and the input lock.
@@ -20,73 +20,74 @@ Window {
     property real ptSize: appHeight / 716
     property real headerHeight: ptSize * 35
     property int screenSelect: 0
-    property int oldMessage: 0
 
-    function execPopup(message) {
-        if (popup.popupEnabled === true && message === oldMessage && message !== 100)
-            return
-        popup.show(PopupTexts.popupText(message))
-        oldMessage = message
+    // The window's overlays, for the pages.
+    readonly property Item popup: overlays.banner
+    readonly property Item phantomOnPopup: overlays.phantomConfirmation
+    readonly property Item lockScreen: overlays.lock
+    readonly property Item unlockArea: overlays.unlockSpot
+
+    // A tab's page: the editing right follows, then the page shows.
+    function selectPage(page) {
+        overlays.followEditingRight(page)
+        screenSelect = page
+    }
+
+    // The editing pages show only while the editing right is held.
+    function pageShown(page) {
+        return screenSelect === page && (page < 2 || permission.okPermission)
     }
 
     Rectangle {
         id: pageLayer
         anchors.fill: parent
-        color: "black"
+        color: Palette.pageBack
 
-        HomeScreen {
-            id: homeScreen
-            objectName: "homeScreen"
+        // The application area, below the tab row; each page fills it.
+        Item {
+            id: pageArea
             width: appWidth
             height: appHeight
             anchors.centerIn: parent
             anchors.verticalCenterOffset: headerHeight * 0.5
-            visible: screenSelect === 0
+
+            HomeScreen {
+                id: homeScreen
+                objectName: "homeScreen"
+                anchors.fill: parent
+                visible: pageShown(0)
+            }
+
+            MenuScreen {
+                id: menuScreen
+                objectName: "menuScreen"
+                anchors.fill: parent
+                visible: pageShown(1)
+            }
+
+            BrowseScreen {
+                id: browseScreen
+                objectName: "browseScreen"
+                anchors.fill: parent
+                visible: pageShown(2)
+            }
+
+            PlaylistScreen {
+                id: playlistScreen
+                objectName: "playlistScreen"
+                anchors.fill: parent
+                visible: pageShown(3)
+            }
+
+            TimerEventScreen {
+                id: timerEventScreen
+                objectName: "timerEventScreen"
+                anchors.fill: parent
+                visible: pageShown(4)
+            }
         }
 
-        MenuScreen {
-            id: menuScreen
-            objectName: "menuScreen"
-            width: appWidth
-            height: appHeight
-            anchors.centerIn: parent
-            anchors.verticalCenterOffset: headerHeight * 0.5
-            visible: screenSelect === 1
-        }
-
-        BrowseScreen {
-            id: browseScreen
-            objectName: "browseScreen"
-            width: appWidth
-            height: appHeight
-            anchors.centerIn: parent
-            anchors.verticalCenterOffset: headerHeight * 0.5
-            visible: screenSelect === 2 && permission.okPermission
-        }
-
-        PlaylistScreen {
-            id: playlistScreen
-            objectName: "playlistScreen"
-            width: appWidth
-            height: appHeight
-            anchors.centerIn: parent
-            anchors.verticalCenterOffset: headerHeight * 0.5
-            visible: screenSelect === 3 && permission.okPermission
-        }
-
-        TimerEventScreen {
-            id: timerEventScreen
-            objectName: "timerEventScreen"
-            width: appWidth
-            height: appHeight
-            anchors.centerIn: parent
-            anchors.verticalCenterOffset: headerHeight * 0.5
-            visible: screenSelect === 4 && permission.okPermission
-        }
-
-        DialogNoButton {
-            objectName: "notAvailableNotice"
-            text: "Not available.\nAnother HB740 Control app is currently accessing the Browse, Playlists or Timer Event Pages."
+        NotAvailableNotice {
             visible: screenSelect > 1 && !permission.okPermission
         }
 
@@ -97,23 +98,21 @@ Window {
             x: 0
             y: 0
             width: appWindow.width
-            height: homeScreen.y
+            height: pageArea.y
             color: "#BBBBBB"
 
             DesktopTab {
                 id: tabHomeButton
                 objectName: "tabHome"
                 anchors.bottom: parent.bottom
+                // The first tab starts at the application area's left edge.
                 anchors.horizontalCenter: parent.horizontalCenter
                 anchors.horizontalCenterOffset: (width - appWidth) * 0.5
                 page: 0
                 icon: "home"
                 iconWidth: 24.901
                 iconHeight: 21.491
-                onClicked: {
-                    permission.returnPermission()
-                    screenSelect = 0
-                }
+                onClicked: selectPage(page)
             }
 
             DesktopTab {
@@ -126,10 +125,7 @@ Window {
                 icon: "menu"
                 iconWidth: 44.691
                 iconHeight: 20.125
-                onClicked: {
-                    permission.returnPermission()
-                    screenSelect = 1
-                }
+                onClicked: selectPage(page)
             }
 
             DesktopTab {
@@ -142,10 +138,7 @@ Window {
                 icon: "browse"
                 iconWidth: 32.667
                 iconHeight: 22.168
-                onClicked: {
-                    permission.requestPermission()
-                    screenSelect = 2
-                }
+                onClicked: selectPage(page)
             }
 
             DesktopTab {
@@ -158,10 +151,7 @@ Window {
                 icon: "playlist"
                 iconWidth: 44.351
                 iconHeight: 26.507
-                onClicked: {
-                    permission.requestPermission()
-                    screenSelect = 3
-                }
+                onClicked: selectPage(page)
             }
 
             DesktopTab {
@@ -173,101 +163,14 @@ Window {
                 icon: "timerevent"
                 iconWidth: 44.627
                 iconHeight: 26.632
-                onClicked: {
-                    permission.requestPermission()
-                    screenSelect = 4
-                }
+                onClicked: selectPage(page)
             }
         }
     }
 
-    PhantomOnPopup {
-        id: phantomOnPopup
-        objectName: "phantomOnPopup"
-        y: ptSize * 10
-        anchors.horizontalCenter: parent.horizontalCenter
-
-        Connections {
-            target: menu
-            function onPhantomOnPopup(page, item, subitem, value) {
-                phantomOnPopup.show(page, item, subitem, value)
-            }
-        }
-    }
-
-    MouseArea {
-        id: lockScreen
-        objectName: "lockScreen"
+    WindowOverlays {
+        id: overlays
         anchors.fill: parent
-        visible: false
-        onPressed: {
-            if (homeScreen.visible === false)
-                lockScreen.visible = false
-        }
-
-        Connections {
-            target: comm
-            function onLoginCompChanged(loginComp) {
-                lockScreen.visible = false
-            }
-        }
-
-        MouseArea {
-            id: unlockArea
-            objectName: "unlockArea"
-            onDoubleClicked: lockScreen.visible = false
-        }
-    }
-
-    DialogNoButton {
-        id: browseDialog
-        objectName: "browseDialog"
-        text: browse.dialogString
-        visible: browse.dialogString.length !== 0
-    }
-
-    LoginScreen {
-        id: loginScreen
-        objectName: "loginScreen"
-        anchors.fill: parent
-        visible: !comm.loginComp
-    }
-
-    PopupMessage {
-        id: popup
-        objectName: "popup"
-        y: ptSize * 10
-        anchors.horizontalCenter: parent.horizontalCenter
-
-        Connections {
-            target: comm
-            function onPopupReceived(message) {
-                execPopup(message)
-            }
-        }
-        Connections {
-            target: pl
-            function onExecFailed() {
-                execPopup(200)
-            }
-        }
-        Connections {
-            target: browse
-            function onExecFailed() {
-                execPopup(200)
-            }
-        }
-    }
-
-    // Every grant of the editing right refreshes the three editing pages.
-    Connections {
-        target: permission
-        function onOkPermissionChanged() {
-            if (permission.okPermission === true) {
-                browse.restartBrowse()
-                tev.startTimerEvent()
-                pl.initAll()
-            }
-        }
+        homePageShown: homeScreen.visible
     }
 }

@@ -86,6 +86,35 @@ private slots:
         QVERIFY(f.window.warnings().isEmpty());
     }
 
+    // "Searching..." and "Connecting...": a shade with one line of plain
+    // text where it is placed, and no click through to what lies below.
+    void busyOverlay()
+    {
+        ComponentFixture f;
+        QVERIFY(f.start());
+        QQuickItem *below = f.create("MouseArea { anchors.fill: parent; property int clicks: 0; onClicked: clicks++ }");
+        QQuickItem *overlay = f.create("BusyOverlay { text: \"<b>Connecting...</b>\"; textY: 50 }");
+        overlay->setZ(1001);
+        QCOMPARE(overlay->size(), f.window.window()->contentItem()->size());
+        QCOMPARE(overlay->property("color").value<QColor>(), QColor("#aa000000"));
+        QQuickItem *line = nullptr;
+        for (QQuickItem *child : overlay->childItems())
+            if (child->inherits("QQuickText"))
+                line = child;
+        QVERIFY(line);
+        QCOMPARE(line->property("text").toString(), QString("<b>Connecting...</b>"));
+        QCOMPARE(line->property("textFormat").toInt(), 0 /* Text.PlainText */);
+        QCOMPARE(line->y(), 50.0);
+        QCOMPARE(line->width(), overlay->width());
+        for (const QPointF point : {QPointF(5, 5), QPointF(overlay->width() / 2, 60), QPointF(5, overlay->height() - 5)})
+            f.window.click(overlay, point);
+        QCOMPARE(below->property("clicks").toInt(), 0);
+        overlay->setVisible(false);
+        f.window.click(overlay, QPointF(5, 5));
+        QCOMPARE(below->property("clicks").toInt(), 1);
+        QVERIFY(f.window.warnings().isEmpty());
+    }
+
     void tapScroll_data()
     {
         QTest::addColumn<bool>("pressAndHoldMode");

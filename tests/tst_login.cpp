@@ -96,6 +96,25 @@ struct LoginPage
 
     bool load(const QList<QByteArray> &answers) { return load() && list(answers); }
 
+    // In admin mode, a decoy and the machine "Studio" (row 1) with its power
+    // state, its stored passwords, and a recorder that takes its admin
+    // password and answers `command`; once it has answered since the cycle.
+    bool loadForPower(const QByteArray &power, const QByteArray &command)
+    {
+        const QString mac = nextMac();
+        store("IPPass", mac, "pass");
+        store("AdminPass", mac, "admin");
+        if (!load({FakeDiscovery::answer(nextMac().toLatin1(), "Decoy"),
+                   FakeDiscovery::answer(mac.toLatin1(), "Studio", power)}))
+            return false;
+        recorder.setReply("07F1141admin", {"0FF11D101"});
+        recorder.setReply(command, {"0F5"});
+        if (!recorder.listen())
+            return false;
+        page->setProperty("admin_mode", true);
+        return QTest::qWaitFor([&] { return machine(1)->count == 0; }, 2000);
+    }
+
     void cycle()
     {
         for (int i = 0; i < 3; ++i)
@@ -700,18 +719,22 @@ private slots:
     }
 
     // Enter in the password field starts a login also while one runs: the
-    // link drops the running attempt, the new recorder gets the login, and the
-    // store keeps the new address and password only.
+    // link drops the running attempt without a word about it (no failure, no
+    // reconnection), the new recorder gets the login, and the store keeps the
+    // new address and password only.
     void enterDuringAnAttempt_data()
     {
         QTest::addColumn<QString>("first");
-        QTest::newRow("while connecting") << "unresponsive";
-        QTest::newRow("while the recorder says nothing") << "silent";
-        QTest::newRow("after the password was refused") << "refused";
+        // Every login state from the first Enter on.
+        QTest::addColumn<QList<int>>("expectedStates");
+        QTest::newRow("while connecting") << "unresponsive" << QList<int>{1, 1, 2};
+        QTest::newRow("while the recorder says nothing") << "silent" << QList<int>{1, 1, 2};
+        QTest::newRow("after the password was refused") << "refused" << QList<int>{1, 4, 1, 2};
     }
     void enterDuringAnAttempt()
     {
         QFETCH(QString, first);
+        QFETCH(QList<int>, expectedStates);
         LoginPage p;
         QVERIFY(p.load({FakeDiscovery::answer(nextMac().toLatin1(), "Studio")}));
         FakeRecorder next(nextRecorderAddress());
@@ -729,6 +752,10 @@ private slots:
         p.tap(7, "loginLogoArea");
         p.typeInto(p.item("address"), p.address);
         p.typeInto(p.item("password"), "pass");
+        QSignalSpy states(&p.comm(), &Communication::loginStateChanged);
+        QSignalSpy failures(&p.w.backend().telnet, &Telnet::errorConnectedToServer);
+        QSignalSpy refusals(&p.w.backend().telnet, &Telnet::passwordFailed);
+        QSignalSpy popups(&p.comm(), &Communication::popupReceived);
         p.key(Qt::Key_Return);
         QCOMPARE(p.comm().loginState(), 1);
         if (first == "refused") {
@@ -753,6 +780,16 @@ private slots:
         p.key(Qt::Key_Return);
 
         QVERIFY(p.loggedIn());
+        // The abandoned attempt ended silently: no failure, no reconnection.
+        QTest::qWait(700); // longer than the first reconnection's time-out
+        QList<int> history;
+        for (const QList<QVariant> &change : qAsConst(states))
+            history.append(change.at(0).toInt());
+        QCOMPARE(history, expectedStates);
+        QCOMPARE(failures.count(), 0);
+        QCOMPARE(refusals.count(), first == "refused" ? 1 : 0);
+        QCOMPARE(popups.count(), first == "refused" ? 1 : 0);
+        QCOMPARE(p.comm().loginState(), 2);
         QVERIFY(next.received().contains("\r\nother\r\n"));
         QCOMPARE(p.comm().address(), next.address().toString());
         QCOMPARE(stored("Login", "Address"), next.address().toString());
@@ -1012,17 +1049,8 @@ private slots:
         QFETCH(QString, question);
         QFETCH(QByteArray, command);
         LoginPage p;
-        const QString mac = nextMac();
-        store("IPPass", mac, "pass");
-        store("AdminPass", mac, "admin");
-        QVERIFY(p.load({FakeDiscovery::answer(nextMac().toLatin1(), "Decoy"),
-                        FakeDiscovery::answer(mac.toLatin1(), "Studio", power)}));
-        p.recorder.setReply("07F1141admin", {"0FF11D101"});
-        p.recorder.setReply(command, {"0F5"});
-        QVERIFY(p.recorder.listen());
-        p.page->setProperty("admin_mode", true);
+        QVERIFY(p.loadForPower(power, command));
         UdpMachineList *machine = p.machine(1);
-        QTRY_COMPARE_WITH_TIMEOUT(machine->count, 0, 2000); // answered since the cycle
         // Each signalled change of the count, with the operation's phase at that moment.
         QList<QPair<int, int>> countChanges;
         QObject::connect(machine, &UdpMachineList::countChanged,
@@ -1053,6 +1081,70 @@ private slots:
         p.udpc().tick();
         QVERIFY(!p.visible("telnetConnectingOverlay"));
         QVERIFY(!p.bannerShown());
+        QVERIFY(p.noWarnings());
+    }
+
+    // The list published anew while the confirmation is open: OK still starts
+    // the operation for the machine asked about, or nothing once it is gone.
+    void powerConfirmationAfterRepublishing_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("starts");
+        QTest::newRow("published again as it was") << "same" << true;
+        QTest::newRow("a machine found since") << "grown" << true;
+        QTest::newRow("the discovery cycle after a restart") << "restarted" << true;
+        QTest::newRow("the machine no longer listed") << "gone" << false;
+        QTest::newRow("the list emptied") << "emptied" << false;
+    }
+    void powerConfirmationAfterRepublishing()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, starts);
+        LoginPage p;
+        QVERIFY(p.loadForPower("1", "07580"));
+        UdpMachineList *machine = p.machine(1);
+        p.w.click(p.in(1, "admin_restart_button"));
+        p.w.click(p.in(1, "admin_restart_button"));
+        QVERIFY(p.visible("confirmPowerControl"));
+        QCOMPARE(text(p.item("cpcNicknameText")), QString("Studio"));
+
+        if (change == "same") {
+            p.udpc().refreshList();
+        } else if (change == "grown") {
+            p.answerer.answers.append(FakeDiscovery::answer(nextMac().toLatin1(), "Hall"));
+            QVERIFY(p.discover(3));
+            p.udpc().refreshList();
+            QCOMPARE(p.rowCount(), 3);
+        } else if (change == "restarted") {
+            p.udpc().visibleStateChanged(false);
+            p.udpc().visibleStateChanged(true);
+            p.cycle();
+        } else {
+            // As a publication that no longer holds the machine would be.
+            QList<QObject *> left;
+            if (change == "gone")
+                left.append(p.machine(0));
+            p.w.qmlEngine()->rootContext()->setContextProperty("loginModel", QVariant::fromValue(left));
+            QCOMPARE(p.rowCount(), left.size());
+        }
+        QVERIFY(p.visible("confirmPowerControl"));
+        p.w.click(p.item("cpcOk"));
+
+        QVERIFY(!p.visible("confirmPowerControl"));
+        QVERIFY(p.noWarnings());
+        if (!starts) {
+            QCOMPARE(p.udpc().targetMachine, nullptr);
+            QCOMPARE(p.udpc().telnetPhase, 0);
+            QCOMPARE(machine->count, 0);
+            QTest::qWait(300);
+            QCOMPARE(p.recorder.connectionCount(), 0);
+            QCOMPARE(p.recorder.received(), QByteArray());
+            return;
+        }
+        QCOMPARE(p.udpc().targetMachine, machine);
+        QCOMPARE(p.machine(0)->count < 5, true); // the decoy is left alone
+        QVERIFY(p.recorder.waitForRequest("07580"));
+        QVERIFY(p.recorder.received().contains("07F1141admin\r\n"));
         QVERIFY(p.noWarnings());
     }
 

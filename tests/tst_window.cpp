@@ -109,6 +109,53 @@ private slots:
         QVERIFY(qAbs(lastRect.right() - page.right()) <= 0.55);
         QVERIFY(qAbs(firstRect.bottom() - page.top()) < 0.02);
         QVERIFY(qAbs(firstRect.height() - real(root, "headerHeight")) < 0.01);
+        // Every page lies on the same application area.
+        for (const char *name : {"menuScreen", "browseScreen", "playlistScreen", "timerEventScreen"}) {
+            QQuickItem *other = w.find(name);
+            QVERIFY(other);
+            QCOMPARE(other->mapRectToScene(QRectF(0, 0, other->width(), other->height())), page);
+        }
+        QVERIFY(w.warnings().isEmpty());
+    }
+
+    // What the window offers to the documents in it by name: the banner, the
+    // phantom-power confirmation, the lock and its unlock spot.
+    void namesForThePages_data()
+    {
+        QTest::addColumn<QString>("document");
+        QTest::newRow("desktop") << "qrc:/mainDesktop.qml";
+        QTest::newRow("mobile") << "qrc:/main.qml";
+    }
+    void namesForThePages()
+    {
+        QFETCH(QString, document);
+        QmlWindow w(document);
+        QVERIFY(w.load());
+        QQmlComponent component(w.qmlEngine());
+        component.setData("import QtQuick 2.8\nItem {"
+                          " property var names: [popup.objectName, phantomOnPopup.objectName,"
+                          " lockScreen.objectName, unlockArea.objectName, appWindow.objectName]\n"
+                          " function lock() { lockScreen.visible = true; unlockArea.visible = true }\n"
+                          " function hideBanner() { popup.hide() } }",
+                          QUrl("qrc:/"));
+        QObject *page = component.create(qmlContext(w.root()));
+        QVERIFY2(page, qPrintable(component.errorString()));
+        QCOMPARE(page->property("names").toStringList(),
+                 (QStringList{"popup", "phantomOnPopup", "lockScreen", "unlockArea", "appWindow"}));
+
+        // The lock switched on from a page is the window's.
+        QVERIFY(!w.find("lockScreen")->isVisible());
+        QMetaObject::invokeMethod(page, "lock");
+        QVERIFY(w.find("lockScreen")->isVisible());
+        w.backend().comm.logoutRequest();
+        QVERIFY(!w.find("lockScreen")->isVisible());
+
+        emit w.backend().comm.popupReceived(1);
+        QVERIFY(w.find("popup")->property("popupEnabled").toBool());
+        QTRY_COMPARE_WITH_TIMEOUT(w.find("popup")->opacity(), 1.0, 2000);
+        QMetaObject::invokeMethod(page, "hideBanner");
+        QVERIFY(!w.find("popup")->property("popupEnabled").toBool());
+        delete page;
         QVERIFY(w.warnings().isEmpty());
     }
 
