@@ -123,8 +123,8 @@ void Telnet::receiveChunk(QByteArray chunk)
         continueDialogue(chunk);
         return;
     }
-    // Once the link is up, a prompt or an answer is recognised only as a
-    // whole read, which is how the recorder sends them.
+    // Outside the dialogue a prompt or an answer is recognised only at the
+    // start of a read, and the whole read is taken for it.
     const Dialogue step = recognise(chunk, false);
     if (step != Dialogue::None)
         answer(step);

@@ -91,9 +91,11 @@ public:
     bool loginScreenVisible = false;
     QList<QObject *> loginModel;
     QList<QHostAddress> broadcastEntries;
+    // A PowerOperation::Phase.
     int telnetPhase = 0;
     int telnetConnecting = 100;
     Telnet telnet;
+    // A PowerOperation::Code.
     int pendingOp = 0;
     UdpMachineList *targetMachine = nullptr;
     DataSettings *dataSettings = nullptr;
