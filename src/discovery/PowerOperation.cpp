@@ -11,21 +11,22 @@ namespace PowerOperation {
 
 namespace {
 
-// clang-format off
+// One row per operation: what its start changes, what the target's answer
+// leads to, and what it sends and tells on the private link.
 constexpr Row rows[] = {
-    // code         count  skip model  resets  settling  settled answer                                   otherwise
-    {AdminCheck,    0,     true,       false,  0,        {Step::LinkLogin},                               {Step::LinkLogin},
-     nullptr,     "ERROR: Admin Password ",   true},
-    {TurnOn,        5,     true,       true,   1,        {Step::End},                                     {Step::LinkLogin},
-     "07500\r\n", "ERROR: can not turn on ",  true},
-    {TurnOff,       5,     false,      true,   0,        {Step::EndAsUnknown},                            {Step::LinkLogin},
-     "07511\r\n", "ERROR: can not turn off ", false},
-    {Restart,       5,     false,      true,   0,        {Step::EndAsUnknown, "Power OFF  "},             {Step::LinkLogin},
-     "07580\r\n", "ERROR: can not restart ",  true},
-    {CheckAndLogin, 0,     true,       true,   0,        {Step::EndAsUnknown, "Power OFF\u3000\u3000"},   {Step::RequestLogin},
-     nullptr,     nullptr,                    false},
+    // code         count  skip model  resets  settling  settled answer                                 otherwise
+    //              power command  refusal message              told first
+    {AdminCheck,    0,     true,       false,  0,        {Step::LinkLogin},                             {Step::LinkLogin},
+                    nullptr,       "ERROR: Admin Password ",    true},
+    {TurnOn,        5,     true,       true,   1,        {Step::End},                                   {Step::LinkLogin},
+                    "07500\r\n",   "ERROR: can not turn on ",   true},
+    {TurnOff,       5,     false,      true,   0,        {Step::EndAsUnknown},                          {Step::LinkLogin},
+                    "07511\r\n",   "ERROR: can not turn off ",  false},
+    {Restart,       5,     false,      true,   0,        {Step::EndAsUnknown, "Power OFF  "},           {Step::LinkLogin},
+                    "07580\r\n",   "ERROR: can not restart ",   true},
+    {CheckAndLogin, 0,     true,       true,   0,        {Step::EndAsUnknown, "Power OFF\u3000\u3000"}, {Step::RequestLogin},
+                    nullptr,       nullptr,                     false},
 };
-// clang-format on
 
 // The recorder's answers to the administrator password.
 const QLatin1String passwordAccepted("FF11D101");
