@@ -302,6 +302,36 @@ private slots:
         QCOMPARE(countSpy.count(), 0);
     }
 
+    // A read that fails leaves its datagram pending: the loop stops rather
+    // than trying it again and again, and the datagram is taken by the next
+    // read that works.
+    void failedReadStopsTheLoop()
+    {
+        DiscoveryFixture f;
+        int reads = 0;
+        bool failing = true;
+        f.udpc.readDatagram = [&](QUdpSocket *socket, char *data, qint64 size, QHostAddress *sender) -> qint64 {
+            ++reads;
+            // A loop that went on would spin here for ever: let it out after a while.
+            if (failing && reads < 100)
+                return -1;
+            return socket->readDatagram(data, size, sender);
+        };
+        f.answerer.answers = {FakeDiscovery::answer("AA:04", "Pending")};
+        QVERIFY(f.start());
+        QVERIFY(QTest::qWaitFor([&] { return reads > 0; }, 3000));
+        QTest::qWait(50);
+        QCOMPARE(reads, 1);
+        QVERIFY(f.udpc.loginModel.isEmpty());
+        QVERIFY(f.udpc.udpSocket->hasPendingDatagrams());
+
+        failing = false;
+        QVERIFY(QMetaObject::invokeMethod(&f.udpc, "processPendingDatagram"));
+        QCOMPARE(reads, 2);
+        QCOMPARE(f.udpc.loginModel.size(), 1);
+        QCOMPARE(machineAt(f.udpc, 0)->nickname, QString("Pending"));
+    }
+
     void pingEveryThirdTick()
     {
         DiscoveryFixture f;

@@ -268,6 +268,91 @@ private slots:
         QCOMPARE(link.lines.count(), 0);
     }
 
+    // The recorder's side of the dialogue, played by hand: each delivery goes
+    // out once the link has sent its next line ("\r\n", the password, the
+    // model query), cut into reads at every "|".
+    void dialogueAcrossReads_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("deliveries");
+        QTest::addColumn<QString>("outcome");
+        QTest::addColumn<QByteArray>("sent");
+        QTest::addColumn<QStringList>("lines");
+        const QByteArray prompt = "Enter Password\r\n";
+        const QByteArray success = "Login Successful\r\n";
+        const QByteArray model1 = "0FF6AE401\r\n";
+        const QByteArray all = "\r\npass\r\n07F6A64\r\n";
+        const QByteArray password = "\r\npass\r\n";
+        const auto row = [&](const char *name, const QList<QByteArray> &deliveries, const char *outcome,
+                             const QByteArray &sent, const QStringList &lines = {}) {
+            QTest::newRow(name) << deliveries << QString(outcome) << sent << lines;
+        };
+        row("prompt cut after its first letter", {"E|nter Password\r\n", success, model1}, "model 1", all);
+        row("prompt cut inside", {"Enter Pass|word\r\n", success, model1}, "model 1", all);
+        row("prompt cut before its line end", {"Enter Password|\r\n", success, model1}, "model 1", all);
+        row("prompt cut between CR and LF", {"Enter Password\r|\n", success, model1}, "model 1", all);
+        row("prompt in three reads, no line end", {"En|ter Passwo|rd", success, model1}, "model 1", all);
+        row("prompt with more text, no line end", {"Enter Password: ", success, model1}, "model 1", all);
+        row("greeting line before the prompt", {"Welcome\r\nEnter Password", success, model1}, "model 1", all);
+        row("greeting, then the prompt cut", {"Welcome\r\nEnter Pa|ssword\r\n", success, model1}, "model 1", all);
+        row("greeting cut, then the prompt", {"Wel|come\r\nEnter Password\r\n", success, model1}, "model 1", all);
+        row("empty lines before the prompt", {"\r\n\r\nEnter Password\r\n", success, model1}, "model 1", all);
+        row("long greeting before the prompt", {QByteArray(100000, 'w') + "\r\nEnter Password\r\n", success, model1},
+            "model 1", all);
+        row("a line only starting like the prompt", {"Enter\r\nEnter Password\r\n", success, model1}, "model 1", all);
+        row("prompt inside a line is none", {"Please Enter Password\r\n"}, "failed", "\r\n");
+        row("Login Successful cut", {prompt, "Login Su|ccessful\r\n", model1}, "model 1", all);
+        row("Login Successful after a greeting", {prompt, "Hello\r\nLogin Successful\r\n", model1}, "model 1", all);
+        row("model answer cut after its code", {prompt, success, "0FF6AE4|01\r\n"}, "model 1", all);
+        row("model answer cut inside its code", {prompt, success, "0FF6|AE400\r\n"}, "model 0", all);
+        row("model answer cut between its digits", {prompt, success, "0FF6AE40|1\r\n"}, "model 1", all);
+        row("reply line before the model answer", {prompt, success, "0D010\r\n0FF6AE401\r\n"}, "model 1", all,
+            {"D010"});
+        row("reply line and model answer cut", {prompt, success, "0D0|10\r\n0FF6|AE401\r\n"}, "model 1", all,
+            {"D010"});
+        row("model refusal cut", {prompt, success, "0F|2\r\n"}, "failed", all);
+        row("bad model answer cut", {prompt, success, "0FF6AE4|X7\r\n"}, "failed", all);
+        row("model answer ending early", {prompt, success, "0FF6AE4\r|\n"}, "failed", all);
+        row("Password Failed after a greeting", {prompt, "Welcome\r\nPassword Failed\r\n"}, "password failed",
+            password);
+        row("Password Failed cut", {prompt, "Password Fa|iled\r\n"}, "password failed", password);
+    }
+    void dialogueAcrossReads()
+    {
+        QFETCH(QList<QByteArray>, deliveries);
+        QFETCH(QString, outcome);
+        QFETCH(QByteArray, sent);
+        QFETCH(QStringList, lines);
+        LinkFixture link;
+        link.recorder.silent = true;
+        link.telnet->dialogueTimeoutMs = 1000;
+        QVERIFY(link.recorder.listen());
+        link.connect();
+        const QList<QByteArray> linkLines{"\r\n", "\r\npass\r\n", "\r\npass\r\n07F6A64\r\n"};
+        for (int i = 0; i < deliveries.size(); ++i) {
+            QVERIFY2(QTest::qWaitFor([&] { return link.recorder.received() == linkLines.at(i); }, 3000),
+                     link.recorder.received().constData());
+            QByteArray bytes = deliveries.at(i);
+            QList<int> cuts;
+            for (int cut; (cut = bytes.indexOf('|')) >= 0;) {
+                bytes.remove(cut, 1);
+                cuts.append(cut);
+            }
+            link.recorder.sendInChunks(bytes, cuts);
+        }
+        QSignalSpy &awaited = outcome.startsWith("model") ? link.connected
+            : outcome == "password failed"               ? link.passwordFailed
+                                                         : link.failed;
+        QVERIFY(awaited.wait(3000) || !awaited.isEmpty());
+        QTest::qWait(50);
+        QCOMPARE(link.recorder.received(), sent);
+        QCOMPARE(link.connected.count(), outcome.startsWith("model") ? 1 : 0);
+        if (!link.connected.isEmpty())
+            QCOMPARE(QStringLiteral("model %1").arg(link.connected.at(0).at(0).toInt()), outcome);
+        QCOMPARE(link.passwordFailed.count(), outcome == "password failed" ? 1 : 0);
+        QCOMPARE(link.failed.count(), outcome == "failed" ? 1 : 0);
+        QCOMPARE(link.receivedLines(), lines);
+    }
+
     void writesBeforeTheLoginAreDropped()
     {
         LinkFixture link;

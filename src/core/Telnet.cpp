@@ -6,9 +6,12 @@
 #include <QHostAddress>
 #include <QTcpSocket>
 #include <QTextCodec>
+#include <cstring>
 
 namespace {
 const char modelQuery[] = "07F6A64\r\n";
+const char modelAnswer[] = "0FF6AE4";
+const char modelRefusal[] = "0F2\r\n";
 // Writes in a row, without a byte from the recorder, before a short pause.
 constexpr int burstLength = 11;
 } // namespace
@@ -98,6 +101,7 @@ void Telnet::write(const char *str)
 void Telnet::loginToServer()
 {
     connectTimer.stop();
+    inDialogue = true;
     dialogueTimer.start(dialogueTimeoutMs);
     write("\r\n");
     sendCount = 0;
@@ -115,7 +119,61 @@ void Telnet::receiveChunk(QByteArray chunk)
     sendCount = 0;
     received = true;
 
-    if (chunk.startsWith("Enter Password")) {
+    if (inDialogue) {
+        continueDialogue(chunk);
+        return;
+    }
+    // Outside the dialogue a prompt or an answer is recognised only at the
+    // start of a read, and the whole read is taken for it.
+    const Dialogue step = recognise(chunk, false);
+    if (step != Dialogue::None)
+        answer(step);
+    else
+        splitLines(chunk);
+}
+
+Telnet::Dialogue Telnet::recognise(const QByteArray &text, bool more) const
+{
+    bool startOfOne = false;
+    const auto startsWith = [&](const char *token) {
+        if (text.startsWith(token))
+            return true;
+        const int length = int(qstrlen(token));
+        if (more && text.size() < length && std::memcmp(token, text.constData(), size_t(text.size())) == 0)
+            startOfOne = true;
+        return false;
+    };
+    if (startsWith("Enter Password"))
+        return Dialogue::PasswordPrompt;
+    if (startsWith("Login Successful"))
+        return Dialogue::LoginSuccessful;
+    if (startsWith("Password Failed"))
+        return Dialogue::PasswordFailed;
+    if (awaitingModel) {
+        if (startsWith(modelAnswer)) {
+            // The two characters after the code tell the model; a line that
+            // ends before them is no answer.
+            const int digits = int(sizeof modelAnswer) - 1;
+            if (more && text.size() < digits + 2 && text.indexOf('\n') < 0)
+                return Dialogue::NeedMore;
+            if (text.size() >= digits + 2 && text.at(digits) == '0') {
+                if (text.at(digits + 1) == '1')
+                    return Dialogue::Model1;
+                if (text.at(digits + 1) == '0')
+                    return Dialogue::Model0;
+            }
+            return Dialogue::ModelFailed;
+        }
+        if (startsWith(modelRefusal))
+            return Dialogue::ModelFailed;
+    }
+    return startOfOne ? Dialogue::NeedMore : Dialogue::None;
+}
+
+void Telnet::answer(Dialogue step)
+{
+    switch (step) {
+    case Dialogue::PasswordPrompt:
         // Answered once per connection: a recorder that prompts again after a
         // refused password would otherwise be fed the same password forever.
         if (!passwordSent) {
@@ -123,8 +181,7 @@ void Telnet::receiveChunk(QByteArray chunk)
             write(passwordLine.constData());
         }
         return;
-    }
-    if (chunk.startsWith("Login Successful")) {
+    case Dialogue::LoginSuccessful:
         if (skipModelQuery) {
             skipModelQuery = false;
             finishLogin(0);
@@ -133,33 +190,54 @@ void Telnet::receiveChunk(QByteArray chunk)
             awaitingModel = true;
         }
         return;
-    }
-    if (chunk.startsWith("Password Failed")) {
+    case Dialogue::PasswordFailed:
         emit passwordFailed();
         return;
+    case Dialogue::Model0:
+    case Dialogue::Model1:
+        awaitingModel = false;
+        finishLogin(step == Dialogue::Model1 ? 1 : 0);
+        return;
+    case Dialogue::ModelFailed:
+        awaitingModel = false;
+        endConnection();
+        reportFailure();
+        return;
+    case Dialogue::None:
+    case Dialogue::NeedMore:
+        return;
     }
-    if (awaitingModel) {
-        if (chunk.startsWith("0FF6AE4")) {
-            awaitingModel = false;
-            const QByteArray answer = chunk.mid(7, 2);
-            if (answer == "01" || answer == "00") {
-                finishLogin(answer == "01" ? 1 : 0);
-            } else {
-                endConnection();
-                reportFailure();
+}
+
+void Telnet::continueDialogue(const QByteArray &chunk)
+{
+    const QByteArray text = dialogueText + chunk;
+    dialogueText.clear();
+    const quint64 serial = connectionSerial;
+    int start = 0;
+    while (start < text.size()) {
+        const int lf = text.indexOf('\n', start);
+        const int end = lf < 0 ? text.size() : lf + 1;
+        if (!passingLineOn) {
+            const Dialogue step = recognise(QByteArray::fromRawData(text.constData() + start, text.size() - start), true);
+            if (step == Dialogue::NeedMore) {
+                // Too short to tell yet: kept for the next read.
+                dialogueText = text.mid(start);
+                return;
             }
-            return;
+            if (step != Dialogue::None) {
+                // Nothing after a prompt or an answer in the same read is used.
+                answer(step);
+                return;
+            }
         }
-        if (chunk.startsWith("0F2\r\n")) {
-            awaitingModel = false;
-            endConnection();
-            reportFailure();
-            return;
-        }
-        // Anything else is passed on as reply lines; the answer may still
-        // come, and the dialogue time-out ends the wait if it never does.
+        // Any other line is reply text, framed as once the link is up.
+        passingLineOn = lf < 0;
+        splitLines(QByteArray::fromRawData(text.constData() + start, end - start));
+        if (serial != connectionSerial)
+            return; // a receiver of the line ended the connection
+        start = end;
     }
-    splitLines(chunk);
 }
 
 void Telnet::splitLines(const QByteArray &chunk)
@@ -248,6 +326,8 @@ void Telnet::dialogueTimedOut()
 void Telnet::finishLogin(int model)
 {
     dialogueTimer.stop();
+    inDialogue = false;
+    dialogueText.clear();
     linked = true;
     emit connectedToServer(model);
 }
@@ -260,6 +340,9 @@ void Telnet::endConnection()
     sendCount = 0;
     awaitingModel = false;
     passwordSent = false;
+    inDialogue = false;
+    dialogueText.clear();
+    passingLineOn = false;
     linked = false;
     lineBuffer.resize(0);
     lineText.resize(0);

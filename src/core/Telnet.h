@@ -56,6 +56,12 @@ private slots:
     void dialogueTimedOut();
 
 private:
+    // What the start of `text` is in the login dialogue; `more` when the
+    // text may still continue in a later read.
+    enum class Dialogue { None, NeedMore, PasswordPrompt, LoginSuccessful, PasswordFailed, Model0, Model1, ModelFailed };
+    Dialogue recognise(const QByteArray &text, bool more) const;
+    void answer(Dialogue step);
+    void continueDialogue(const QByteArray &chunk);
     void write(const char *str);
     void splitLines(const QByteArray &chunk);
     void emitLine(QByteArray &line);
@@ -81,6 +87,14 @@ private:
     // queued for an earlier connection is dropped.
     quint64 connectionSerial = 0;
     bool passwordSent = false;
+    // From the connection until the link is up, the dialogue's lines are
+    // looked at line by line, whatever the reads cut them into.
+    bool inDialogue = false;
+    // The start of a dialogue line that may still become a prompt or an
+    // answer; never longer than the longest of them.
+    QByteArray dialogueText;
+    // The current line was passed on as reply text; its rest follows it.
+    bool passingLineOn = false;
     bool linked = false;
     bool pausing = false;
 };

@@ -1,6 +1,7 @@
 #include "UdpMachineList.h"
 
 #include "LineProtocol.h"
+#include "PropertyStore.h"
 #include "UdpPowerControl.h"
 
 #include <memory>
@@ -32,15 +33,6 @@ QString leftWhole(const QString &text, int length)
     if (length > 0 && text.at(length - 1).isHighSurrogate())
         --length;
     return text.left(length);
-}
-
-template <typename T, typename Signal>
-void update(UdpMachineList *machine, T &member, const T &value, Signal changed)
-{
-    if (member == value)
-        return;
-    member = value;
-    emit(machine->*changed)();
 }
 
 } // namespace
@@ -120,14 +112,14 @@ void UdpMachineList::add(QList<QObject *> *list, QByteArray *datagram, QHostAddr
     list->append(answer.release());
 }
 
-void UdpMachineList::setModelname(const QString &value) { update(this, modelname, value, &UdpMachineList::modelnameChanged); }
-void UdpMachineList::setNickname(const QString &value) { update(this, nickname, value, &UdpMachineList::nicknameChanged); }
-void UdpMachineList::setIpaddr(const QString &value) { update(this, ipaddr, value, &UdpMachineList::ipaddrChanged); }
-void UdpMachineList::setCmedia(const QString &value) { update(this, cmedia, value, &UdpMachineList::cmediaChanged); }
-void UdpMachineList::setCmediaicon(int value) { update(this, cmediaicon, value, &UdpMachineList::cmediaiconChanged); }
-void UdpMachineList::setTransporticon(int value) { update(this, transporticon, value, &UdpMachineList::transporticonChanged); }
-void UdpMachineList::setPowerstate(int value) { update(this, powerstate, value, &UdpMachineList::powerstateChanged); }
-void UdpMachineList::setCount(int value) { update(this, count, value, &UdpMachineList::countChanged); }
-void UdpMachineList::setIppass(const QString &value) { update(this, ippass, value, &UdpMachineList::ippassChanged); }
-void UdpMachineList::setAdminpass(const QString &value) { update(this, adminpass, value, &UdpMachineList::adminpassChanged); }
-void UdpMachineList::setMacaddr(const QString &value) { update(this, macaddr, value, &UdpMachineList::macaddrChanged); }
+void UdpMachineList::setModelname(const QString &value) { storeProperty(this, modelname, value, &UdpMachineList::modelnameChanged); }
+void UdpMachineList::setNickname(const QString &value) { storeProperty(this, nickname, value, &UdpMachineList::nicknameChanged); }
+void UdpMachineList::setIpaddr(const QString &value) { storeProperty(this, ipaddr, value, &UdpMachineList::ipaddrChanged); }
+void UdpMachineList::setCmedia(const QString &value) { storeProperty(this, cmedia, value, &UdpMachineList::cmediaChanged); }
+void UdpMachineList::setCmediaicon(int value) { storeProperty(this, cmediaicon, value, &UdpMachineList::cmediaiconChanged); }
+void UdpMachineList::setTransporticon(int value) { storeProperty(this, transporticon, value, &UdpMachineList::transporticonChanged); }
+void UdpMachineList::setPowerstate(int value) { storeProperty(this, powerstate, value, &UdpMachineList::powerstateChanged); }
+void UdpMachineList::setCount(int value) { storeProperty(this, count, value, &UdpMachineList::countChanged); }
+void UdpMachineList::setIppass(const QString &value) { storeProperty(this, ippass, value, &UdpMachineList::ippassChanged); }
+void UdpMachineList::setAdminpass(const QString &value) { storeProperty(this, adminpass, value, &UdpMachineList::adminpassChanged); }
+void UdpMachineList::setMacaddr(const QString &value) { storeProperty(this, macaddr, value, &UdpMachineList::macaddrChanged); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PowerOperation.h"
 #include "Telnet.h"
 
 #include <QByteArray>
@@ -75,6 +76,9 @@ public:
     static QList<QHostAddress> broadcastTargets(const QList<QNetworkAddressEntry> &entries);
     // Where the ping goes; by default the broadcasts of every interface.
     std::function<QList<QHostAddress>()> collectTargets;
+    // Reads the next pending answer from the discovery socket, as
+    // QUdpSocket::readDatagram does; by default the socket's own read.
+    std::function<qint64(QUdpSocket *socket, char *data, qint64 size, QHostAddress *sender)> readDatagram;
 
     int tickIntervalMs = 1111;
     // A power operation's link phase gets no answer within this time.
@@ -87,9 +91,11 @@ public:
     bool loginScreenVisible = false;
     QList<QObject *> loginModel;
     QList<QHostAddress> broadcastEntries;
+    // A PowerOperation::Phase.
     int telnetPhase = 0;
     int telnetConnecting = 100;
     Telnet telnet;
+    // A PowerOperation::Code.
     int pendingOp = 0;
     UdpMachineList *targetMachine = nullptr;
     DataSettings *dataSettings = nullptr;
@@ -124,12 +130,21 @@ protected:
     void timerEvent(QTimerEvent *event) override;
 
 private:
+    // The defaults of collectTargets and readDatagram.
+    static QList<QHostAddress> interfaceTargets();
+    static qint64 socketRead(QUdpSocket *socket, char *data, qint64 size, QHostAddress *sender);
+
     DataSettings &settings();
     void telnetSetSignals();
     void telnetLogin(QString macaddr);
-    void startOperation(int op, const QString &mac, bool countsAsPowerChange, bool skipModel, bool resetConnecting);
+    void startOperation(PowerOperation::Code op, const QString &mac);
     void endOperation();
+    // Ends the operation and tells `message` (UTF-8) with the target's
+    // nickname, before the end or after it.
+    void endOperation(const char *message, bool toldFirst);
     void failOperation(const char *message);
+    // The operation's share of a tick: the wait for the target's answer.
+    void operationTick();
     void publish();
     QString targetNickname() const;
 
