@@ -1,8 +1,7 @@
 #include "SessionFixture.h"
 #include "TestMain.h"
+#include "TimerTicks.h"
 
-#include <QAbstractEventDispatcher>
-#include <QTimerEvent>
 #include <QtTest>
 
 namespace {
@@ -34,37 +33,21 @@ struct PollFixture : SessionFixture
         if (!start() || !announced.wait(2000) || !runs(backend.comm.timeTimerId, 200))
             return false;
         hold(backend.comm.timeTimerId);
-        sent();
-        recorder.clearReceived();
+        settle();
         return true;
     }
 
-    // The timers that run on the session object itself.
-    QList<QAbstractEventDispatcher::TimerInfo> timers()
+    // Lets what was sent arrive, then forgets it.
+    void settle()
     {
-        return QAbstractEventDispatcher::instance()->registeredTimers(&backend.comm);
+        sent();
+        recorder.clearReceived();
     }
 
-    // True when the coarse timer `id` runs on the session with this interval.
-    bool runs(int id, int intervalMs)
-    {
-        for (const QAbstractEventDispatcher::TimerInfo &timer : timers())
-            if (timer.timerId == id)
-                return id != 0 && timer.interval == intervalMs && timer.timerType == Qt::CoarseTimer;
-        return false;
-    }
-
-    // Takes a poll timer off the event loop, so that only the test's ticks
-    // run; the session keeps its id and kills it as usual.
-    void hold(int id) { QAbstractEventDispatcher::instance()->unregisterTimer(id); }
-
-    void tick(int id, int times = 1)
-    {
-        for (int i = 0; i < times; ++i) {
-            QTimerEvent event(id);
-            QCoreApplication::sendEvent(&backend.comm, &event);
-        }
-    }
+    QList<QAbstractEventDispatcher::TimerInfo> timers() { return TimerTicks::running(&backend.comm); }
+    bool runs(int id, int intervalMs) { return TimerTicks::runs(&backend.comm, id, intervalMs); }
+    void hold(int id) { TimerTicks::hold(id); }
+    void tick(int id, int times = 1) { TimerTicks::tick(&backend.comm, id, times); }
 
     qint64 now = 1000000;
 };
@@ -189,8 +172,7 @@ private slots:
         QVERIFY(f.runs(comm.timeTimerId, 200));
         f.hold(comm.idleTimerId);
         f.hold(comm.timeTimerId);
-        f.sent();
-        f.recorder.clearReceived();
+        f.settle();
 
         f.tick(comm.idleTimerId, 3);
         f.tick(comm.timeTimerId, 3);
@@ -223,16 +205,14 @@ private slots:
         const int idle = comm.idleTimerId;
         QVERIFY(f.runs(idle, 500));
         f.hold(idle);
-        f.sent(); // the status reply's own follow-up
-        f.recorder.clearReceived();
+        f.settle(); // the status reply's own follow-up
 
         f.tick(idle, 3);
         QCOMPARE(f.sent(), tick.repeated(3));
 
         comm.recievedData("D011"); // playing: the idle poll stops
         QCOMPARE(comm.idleTimerId, 0);
-        f.sent();
-        f.recorder.clearReceived();
+        f.settle();
         f.tick(idle); // a tick of the stopped timer
         QCOMPARE(f.sent(), QByteArray());
     }
@@ -259,8 +239,7 @@ private slots:
         comm.recievedData(status);
         f.hold(comm.idleTimerId);
         comm.setDisplayMode(displayMode);
-        f.sent();
-        f.recorder.clearReceived();
+        f.settle();
 
         f.tick(comm.timeTimerId, 3);
         QCOMPARE(f.sent(), tick.repeated(3));
