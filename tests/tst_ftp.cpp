@@ -146,19 +146,26 @@ private slots:
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<int>("end");
         QTest::addColumn<QByteArray>("lastCommand");
+        QTest::addColumn<int>("stallMs");
         const int normal = int(FakeFtpServer::ListingEnd::CloseThenConfirm);
+        // A refusal must end the dialogue by itself: the stall time-out of
+        // these rows lies far beyond the wait for the close.
+        const int never = 60000;
         QTest::newRow("login refused") << QByteArray("PASS") << QByteArray("530 Login incorrect\r\n") << normal
-                                       << QByteArray("PASS pass");
+                                       << QByteArray("PASS pass") << never;
         QTest::newRow("folder missing") << QByteArray("CWD") << QByteArray("550 No such folder\r\n") << normal
-                                        << QByteArray("CWD A:/_playlists");
+                                        << QByteArray("CWD A:/_playlists") << never;
         QTest::newRow("user refused") << QByteArray("USER") << QByteArray("421 Too many users\r\n") << normal
-                                      << QByteArray("USER HB-MDX740K");
+                                      << QByteArray("USER HB-MDX740K") << never;
         QTest::newRow("passive reply without numbers") << QByteArray("PASV") << QByteArray("227 Passive mode\r\n")
-                                                       << normal << QByteArray("PASV");
+                                                       << normal << QByteArray("PASV") << never;
         QTest::newRow("listing aborted midway") << QByteArray() << QByteArray()
-                                                << int(FakeFtpServer::ListingEnd::AbortMidway) << QByteArray("LIST");
+                                                << int(FakeFtpServer::ListingEnd::AbortMidway) << QByteArray("LIST")
+                                                << never;
+        // Only the stall time-out ends this one.
         QTest::newRow("listing never confirmed") << QByteArray() << QByteArray()
-                                                 << int(FakeFtpServer::ListingEnd::NoConfirm) << QByteArray("LIST");
+                                                 << int(FakeFtpServer::ListingEnd::NoConfirm) << QByteArray("LIST")
+                                                 << 500;
     }
     void failuresLoadNothing()
     {
@@ -166,6 +173,7 @@ private slots:
         QFETCH(QByteArray, reply);
         QFETCH(int, end);
         QFETCH(QByteArray, lastCommand);
+        QFETCH(int, stallMs);
         SkipFixture f;
         f.ftp.listing = listingOf({"A.ppl", "B.ppl", "C.ppl"});
         const auto usualReplies = f.ftp.replies;
@@ -173,8 +181,9 @@ private slots:
             f.ftp.replies.insert(verb, reply);
         f.ftp.listingEnd = FakeFtpServer::ListingEnd(end);
         QVERIFY(f.start());
+        f.backend.comm.ftpAccess.stallTimeoutMs = stallMs;
         f.backend.comm.timeSkipNextRequest();
-        QVERIFY(f.ftp.waitForControlClosed());
+        QVERIFY(f.ftp.waitForControlClosed(1500));
         QCOMPARE(f.loadLine(800), QByteArray());
         QCOMPARE(f.ftp.commands().last(), lastCommand);
 
@@ -295,6 +304,82 @@ private slots:
         f.backend.comm.timeSkipNextRequest();
         QVERIFY(f.ftp.waitForControlClosed());
         QCOMPARE(f.loadLine(500), QByteArray());
+    }
+
+    // A listing that never ends is given up after the total time, however
+    // steadily the names come, and no more than the cap of names is passed on.
+    void endlessListingEndsByTheTotalTime_data()
+    {
+        QTest::addColumn<int>("batch");
+        QTest::addColumn<int>("intervalMs");
+        QTest::addColumn<bool>("capped");
+        QTest::newRow("a flood, far beyond the cap") << 200 << 10 << true;
+        QTest::newRow("a trickle, each line within the stall time") << 1 << 50 << false;
+    }
+    void endlessListingEndsByTheTotalTime()
+    {
+        QFETCH(int, batch);
+        QFETCH(int, intervalMs);
+        QFETCH(bool, capped);
+        SkipFixture f;
+        f.ftp.streamLine = unixLine("S%1.ppl");
+        f.ftp.streamBatch = batch;
+        f.ftp.streamIntervalMs = intervalMs;
+        f.ftp.streamLimitMs = 6000;
+        QVERIFY(f.start());
+        FtpAccess &ftpAccess = f.backend.comm.ftpAccess;
+        ftpAccess.listingTimeoutMs = 1500;
+        QSignalSpy names(&ftpAccess, &FtpAccess::receivedPlaylist);
+        QSignalSpy ends(&ftpAccess, &FtpAccess::endPlaylist);
+        QElapsedTimer clock;
+        clock.start();
+        f.backend.comm.timeSkipNextRequest();
+        QVERIFY(f.ftp.waitForCommand("LIST"));
+        QVERIFY(QTest::qWaitFor([&] { return f.ftp.streamedLines() > 0 && !f.ftp.isStreaming(); }, 5000));
+        QVERIFY(f.ftp.waitForControlClosed(500));
+        const qint64 elapsed = clock.elapsed();
+        // A coarse timer may fire up to 5 % early.
+        QVERIFY2(elapsed >= 1425 && elapsed < 4000, qPrintable(QString::number(elapsed)));
+
+        if (capped) {
+            QVERIFY(f.ftp.streamedLines() > 2 * FtpAccess::maxNames);
+            QCOMPARE(names.count(), FtpAccess::maxNames);
+        } else {
+            QVERIFY(names.count() > 0 && names.count() < FtpAccess::maxNames);
+        }
+        QCOMPARE(f.backend.comm.playlistNames.size(), names.count());
+        QCOMPARE(ends.count(), 0);
+        QCOMPARE(f.loadLine(300), QByteArray());
+    }
+
+    // Only the first names of an overlong listing are passed on, and the
+    // count starts again with every listing.
+    void listingBeyondTheCap_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::newRow("exactly the cap") << FtpAccess::maxNames;
+        QTest::newRow("the cap and more") << FtpAccess::maxNames + 500;
+    }
+    void listingBeyondTheCap()
+    {
+        QFETCH(int, count);
+        QList<QByteArray> all;
+        for (int i = 0; i < count; ++i)
+            all.append(QString::asprintf("P%04d.ppl", i).toLatin1());
+        SkipFixture f;
+        f.ftp.listing = listingOf(all);
+        const QByteArray lastKept = all.at(FtpAccess::maxNames - 1);
+        QVERIFY(f.start("SD1", QString::fromLatin1(lastKept)));
+        QSignalSpy names(&f.backend.comm.ftpAccess, &FtpAccess::receivedPlaylist);
+        for (int skip = 1; skip <= 2; ++skip) {
+            f.recorder.clearReceived();
+            f.backend.comm.timeSkipNextRequest();
+            // The last name kept is the last: the skip wraps to the first.
+            QCOMPARE(f.loadLine(), QByteArray("07F310000A:/_playlists/P0000.ppl\r\n"));
+            QCOMPARE(names.count(), FtpAccess::maxNames * skip);
+            QCOMPARE(f.backend.comm.playlistNames.size(), FtpAccess::maxNames);
+            QCOMPARE(f.backend.comm.playlistNames.last(), QString::fromLatin1(lastKept));
+        }
     }
 };
 

@@ -1,10 +1,8 @@
 #include "LinkFixture.h"
 #include "Mark.h"
 #include "TestMain.h"
+#include "TimerTicks.h"
 
-#include <QAbstractEventDispatcher>
-#include <QElapsedTimer>
-#include <QTimerEvent>
 #include <QtTest>
 
 namespace {
@@ -48,21 +46,18 @@ struct MarkFixture : LinkFixture
 
     int polls() const { return int(recorder.receivedSinceLink().count(poll)); }
 
-    // The timers that run on the mark object.
-    QList<QAbstractEventDispatcher::TimerInfo> timers() const
-    {
-        return QAbstractEventDispatcher::instance()->registeredTimers(const_cast<Mark *>(&mark));
-    }
-
     // The one retry timer: 250 ms, coarse, its id in timerId.
-    bool retryRuns() const
-    {
-        const QList<QAbstractEventDispatcher::TimerInfo> running = timers();
-        return mark.timerId != 0 && running.size() == 1 && running.at(0).timerId == mark.timerId
-               && running.at(0).interval == 250 && running.at(0).timerType == Qt::CoarseTimer;
-    }
+    bool retryRuns() { return TimerTicks::running(&mark).size() == 1 && TimerTicks::runs(&mark, mark.timerId, 250); }
 
-    bool idle() const { return mark.timerId == 0 && timers().isEmpty(); }
+    bool idle() { return mark.timerId == 0 && TimerTicks::running(&mark).isEmpty(); }
+
+    // Holds the retry timer that runs now: only tick() ticks it.
+    int holdRetry()
+    {
+        TimerTicks::hold(mark.timerId);
+        return mark.timerId;
+    }
+    void tick(int id, int times = 1) { TimerTicks::tick(&mark, id, times); }
 
     QList<int> announced() const
     {
@@ -97,34 +92,24 @@ private slots:
         MarkFixture f;
         QVERIFY(f.logIn());
         QVERIFY(f.idle());
-
-        QList<qint64> arrivals;
-        QElapsedTimer clock;
-        QObject::connect(&f.recorder, &FakeRecorder::requestReceived, [&](const QByteArray &line) {
-            if (line == "07F035D")
-                arrivals.append(clock.elapsed());
-        });
-        clock.start();
         f.mark.requestMarkList();
         QVERIFY(f.retryRuns());
+        const int retry = f.holdRetry();
         QCOMPARE(f.sent(), poll);
-
-        QTRY_VERIFY_WITH_TIMEOUT(arrivals.size() >= 3, 3000);
-        QVERIFY2(arrivals.at(1) >= 200 && arrivals.at(1) <= 450, qPrintable(QString::number(arrivals.at(1))));
-        QVERIFY2(arrivals.at(2) >= 430 && arrivals.at(2) <= 850, qPrintable(QString::number(arrivals.at(2))));
+        f.tick(retry, 2);
         // Both lines of the poll travel together, every time.
-        QCOMPARE(f.recorder.receivedSinceLink(), poll.repeated(arrivals.size()));
+        QCOMPARE(f.sent(), poll.repeated(3));
 
         f.mark.recievedCommandFF03(QStringLiteral("DD0000"));
         QVERIFY(f.idle());
-        const int before = f.polls();
-        QCOMPARE(f.recorder.receivedAfter(700), poll.repeated(before));
+        f.tick(retry);
+        QCOMPARE(f.sent(), poll.repeated(3));
         QCOMPARE(f.clears.count(), 1);
         QCOMPARE(f.times.count(), 0);
     }
 
-    // A second request while the timer runs replaces it: one tick per interval,
-    // and a count reply leaves no timer behind.
+    // A second request while the timer runs replaces it: one timer, one poll
+    // per tick, and a count reply leaves no timer behind.
     void secondRequestReplacesTimer()
     {
         MarkFixture f;
@@ -132,14 +117,14 @@ private slots:
         f.mark.requestMarkList();
         f.mark.requestMarkList();
         QVERIFY(f.retryRuns());
-        QTRY_COMPARE_WITH_TIMEOUT(f.polls(), 3, 1500);
-        QTest::qWait(120);
-        QCOMPARE(f.polls(), 3);
-        QVERIFY(f.retryRuns());
+        const int retry = f.holdRetry();
+        f.tick(retry);
+        QCOMPARE(f.sent(), poll.repeated(3));
 
         f.mark.recievedCommandFF03(QStringLiteral("DD0000"));
         QVERIFY(f.idle());
-        QCOMPARE(f.recorder.receivedAfter(700), poll.repeated(3));
+        f.tick(retry);
+        QCOMPARE(f.sent(), poll.repeated(3));
     }
 
     // Only the tick of the timer in timerId re-sends the poll.
@@ -170,8 +155,7 @@ private slots:
         QCOMPARE(f.sent(50), poll);
         f.recorder.clearReceived();
 
-        QTimerEvent tick(id + idOffset);
-        QCoreApplication::sendEvent(&f.mark, &tick);
+        f.tick(id + idOffset);
         QCOMPARE(f.sent(50), expected);
     }
 

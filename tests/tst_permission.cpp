@@ -1,6 +1,7 @@
 #include "LinkFixture.h"
 #include "Permission.h"
 #include "TestMain.h"
+#include "TimerTicks.h"
 
 #include <QtTest>
 
@@ -56,9 +57,13 @@ private slots:
         QVERIFY(f.logIn());
         f.permission.recievedCommandFF6AFE("11");
         f.permission.requestPermission(); // held: nothing now, but the timer runs
+        const int retry = f.permission.timerId;
+        QVERIFY(TimerTicks::runs(&f.permission, retry, 2500));
+        QCOMPARE(TimerTicks::running(&f.permission).size(), 1);
+        TimerTicks::hold(retry);
         QCOMPARE(f.sent(), QByteArray());
-        QVERIFY(f.recorder.waitForRequest("07F6A7E11\r\n", 3500));
-        QCOMPARE(f.recorder.receivedSinceLink(), QByteArray("07F6A7E11\r\n"));
+        TimerTicks::tick(&f.permission, retry, 2);
+        QCOMPARE(f.sent(), QByteArray("07F6A7E11\r\n07F6A7E11\r\n"));
 
         f.okChanged.clear();
         QByteArray atSignal;
@@ -66,8 +71,10 @@ private slots:
         f.permission.returnPermission();
         QCOMPARE(f.okChanged.count(), 1);
         QCOMPARE(f.permission.timerId, 0);
-        QCOMPARE(f.sent(2700), QByteArray("07F6A7E11\r\n07F6A7E10\r\n"));
-        QCOMPARE(atSignal, QByteArray("07F6A7E11\r\n")); // signalled before the give-back went out
+        QVERIFY(TimerTicks::running(&f.permission).isEmpty());
+        TimerTicks::tick(&f.permission, retry);
+        QCOMPARE(f.sent(), QByteArray("07F6A7E11\r\n07F6A7E11\r\n07F6A7E10\r\n"));
+        QCOMPARE(atSignal, QByteArray("07F6A7E11\r\n07F6A7E11\r\n")); // signalled before the give-back went out
     }
 
     void returnWithoutRightSendsNothing()

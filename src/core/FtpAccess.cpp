@@ -55,6 +55,8 @@ FtpAccess::FtpAccess(QObject *parent)
 
     stallTimer.setSingleShot(true);
     connect(&stallTimer, &QTimer::timeout, this, &FtpAccess::fail);
+    listingTimer.setSingleShot(true);
+    connect(&listingTimer, &QTimer::timeout, this, &FtpAccess::fail);
 }
 
 FtpAccess::~FtpAccess()
@@ -72,6 +74,7 @@ void FtpAccess::connectToServer(QString host, QString password, QString media, i
     this->media = media;
     this->model = model;
     running = true;
+    listingTimer.start(listingTimeoutMs);
     progress();
     controlSocket.connectToHost(QHostAddress(host), port, QIODevice::ReadWrite);
 }
@@ -194,6 +197,8 @@ void FtpAccess::getFtpData()
 
 void FtpAccess::handleListingLine(const QByteArray &bytes)
 {
+    if (namesPassed >= maxNames)
+        return;
     QString line = QString::fromUtf8(bytes);
     line.remove(QChar(0));
     if (line.isEmpty() || !line.endsWith(QLatin1String(".ppl")) || line.startsWith(QLatin1Char('d')))
@@ -202,11 +207,8 @@ void FtpAccess::handleListingLine(const QByteArray &bytes)
     // the three of the date), then the name, which may hold blanks.
     static const QRegularExpression unixLine(QStringLiteral("^(?:\\S+\\s+){8}(.+)$"));
     const QRegularExpressionMatch match = unixLine.match(line);
-    if (match.hasMatch()) {
-        emit receivedPlaylist(match.captured(1));
-        return;
-    }
-    emit receivedPlaylist(line.mid(line.lastIndexOf(QLatin1Char(' ')) + 1));
+    ++namesPassed;
+    emit receivedPlaylist(match.hasMatch() ? match.captured(1) : line.mid(line.lastIndexOf(QLatin1Char(' ')) + 1));
 }
 
 void FtpAccess::finishIfComplete()
@@ -264,6 +266,7 @@ void FtpAccess::closeBoth()
 {
     running = false;
     stallTimer.stop();
+    listingTimer.stop();
     for (QTcpSocket *socket : {&controlSocket, &dataSocket}) {
         const QSignalBlocker quiet(socket);
         socket->abort();
@@ -271,6 +274,7 @@ void FtpAccess::closeBoth()
     controlBuffer.clear();
     dataBuffer.clear();
     continuedCode = 0;
+    namesPassed = 0;
     dataEnded = false;
     transferComplete = false;
 }

@@ -22,6 +22,12 @@ public:
     static constexpr quint16 port = 21;
     // The dialogue is given up after this long without a reply or data.
     int stallTimeoutMs = 15000;
+    // ... and after this long in all, however steadily data comes. A listing
+    // cut short could pick the wrong neighbour, so it loads nothing.
+    int listingTimeoutMs = 30000;
+    // Names passed on per listing, the first ones; a playlist folder holds
+    // far fewer, and the collected list must stay bounded.
+    static constexpr int maxNames = 1000;
     // A listing line that never ends is dropped once it holds this many bytes.
     static constexpr int maxLineLength = 64 * 1024;
 
@@ -56,10 +62,12 @@ private:
     int model = 0;
 
     QTimer stallTimer;
+    QTimer listingTimer;
     QByteArray controlBuffer;
     QByteArray dataBuffer;
     // The code of a multi-line reply under way, 0 when none.
     int continuedCode = 0;
+    int namesPassed = 0;
     bool dataEnded = false;
     bool transferComplete = false;
     bool running = false;

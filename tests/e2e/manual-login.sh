@@ -9,20 +9,28 @@ set -eu
 build=${1:-build}
 here=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
+recorder=
+trap 'if [ -n "$recorder" ]; then kill $recorder 2>/dev/null || true; fi; rm -rf "$work"' EXIT
 export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 
 "$build/tests/fake-recorder" 127.0.0.2 "$here/tests/support/example.script" > "$work/recorder.log" 2>&1 &
 recorder=$!
-trap 'kill $recorder 2>/dev/null || true' EXIT
 
-xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" sh "$here/tests/e2e/drive-manual-login.sh" "$build" "$work"
-status=$?
+# A failing window run must still let the logs below be shown.
+status=0
+xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" sh "$here/tests/e2e/drive-manual-login.sh" "$build" "$work" \
+    || status=$?
 
 if ! grep -q -- "-- linked" "$work/recorder.log" || ! grep -q "<- 07F475600" "$work/recorder.log"; then
     echo "FAIL: the recorder was not logged in to"
-    cat "$work/recorder.log"
-    exit 1
+    status=1
 fi
-exit $status
+if [ "$status" -ne 0 ]; then
+    echo "--- the scripted recorder's log"
+    cat "$work/recorder.log"
+    echo "--- the application's log"
+    cat "$work/app.log" 2>/dev/null || true
+fi
+exit "$status"

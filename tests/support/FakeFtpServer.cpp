@@ -8,6 +8,7 @@ FakeFtpServer::FakeFtpServer(const QString &address, QObject *parent)
 {
     connect(&controlServer, &QTcpServer::newConnection, this, &FakeFtpServer::onControlConnection);
     connect(&dataServer, &QTcpServer::newConnection, this, &FakeFtpServer::onDataConnection);
+    connect(&streamTimer, &QTimer::timeout, this, &FakeFtpServer::streamMore);
 }
 
 FakeFtpServer::~FakeFtpServer()
@@ -113,6 +114,11 @@ void FakeFtpServer::onDataConnection()
 void FakeFtpServer::sendListing()
 {
     listRequested = false;
+    if (!streamLine.isEmpty()) {
+        streamClock.start();
+        streamTimer.start(streamIntervalMs);
+        return;
+    }
     QPointer<QTcpSocket> socket = data;
     int from = 0;
     const bool abort = listingEnd == ListingEnd::AbortMidway;
@@ -145,6 +151,20 @@ void FakeFtpServer::sendListing()
         QTest::qWait(30);
         reply("226 Transfer complete\r\n");
     }
+}
+
+void FakeFtpServer::streamMore()
+{
+    // Stops once the client has hung up, or at the test's own bound.
+    if (!data || data->state() != QAbstractSocket::ConnectedState || streamClock.elapsed() > streamLimitMs) {
+        streamTimer.stop();
+        return;
+    }
+    QByteArray lines;
+    for (int i = 0; i < streamBatch; ++i)
+        lines += QByteArray(streamLine).replace("%1", QByteArray::number(streamed++));
+    data->write(lines);
+    data->flush();
 }
 
 void FakeFtpServer::reply(const QByteArray &text)

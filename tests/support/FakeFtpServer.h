@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QHostAddress>
 #include <QList>
@@ -8,6 +9,7 @@
 #include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 // The recorder's FTP server on a loopback address, port 21, with a passive
 // data connection, playing a scripted dialogue. It keeps every byte received
@@ -50,10 +52,19 @@ public:
     ListingEnd listingEnd = ListingEnd::CloseThenConfirm;
     // Commands after which the server says nothing more.
     QList<QByteArray> silentAfter;
+    // When set, the listing never ends: while the data connection stands,
+    // for at most streamLimitMs, the server sends streamBatch lines every
+    // streamIntervalMs, "%1" in streamLine replaced by a running number.
+    QByteArray streamLine;
+    int streamBatch = 50;
+    int streamIntervalMs = 10;
+    int streamLimitMs = 5000;
 
     QByteArray received() const { return allReceived; }
     QList<QByteArray> commands() const { return commandLines; }
     int controlConnections() const { return controls; }
+    int streamedLines() const { return streamed; }
+    bool isStreaming() const { return streamTimer.isActive(); }
     bool hasControlClient() const;
     bool waitForCommand(const QByteArray &verb, int timeoutMs = 3000);
     bool waitForControlClosed(int timeoutMs = 3000);
@@ -64,6 +75,7 @@ private:
     void onDataConnection();
     void handleCommand(const QByteArray &line);
     void sendListing();
+    void streamMore();
     void reply(const QByteArray &text);
 
     QHostAddress host;
@@ -77,4 +89,7 @@ private:
     bool listRequested = false;
     bool silent = false;
     int controls = 0;
+    QTimer streamTimer;
+    QElapsedTimer streamClock;
+    int streamed = 0;
 };
