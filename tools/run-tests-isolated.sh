@@ -14,7 +14,7 @@ ip link set lo up
 found=$(mktemp -d)
 trap 'rm -rf "$found"' EXIT
 
-ctest --test-dir build --output-on-failure
+ctest --test-dir build --output-on-failure --parallel "$(nproc)"
 
 echo 'Logging in by hand in a real window'
 sh tests/e2e/manual-login.sh build

@@ -1,10 +1,12 @@
 // Feeds arbitrary bytes, cut into arbitrary chunks, through the control
-// link's framing into the session's reply decoding. Input layout: a byte
+// link's framing into the session's reply decoding, once with the link as it
+// stands and once from the start of a login dialogue. Input layout: a byte
 // giving the length of the next chunk, then that chunk, and so on.
 #include "Backend.h"
 #include "TestMain.h"
 
 #include <QCoreApplication>
+#include <QMetaObject>
 #include <QTemporaryDir>
 #include <cstddef>
 #include <cstdint>
@@ -29,7 +31,9 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     return 0;
 }
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+namespace {
+
+void feedChunks(const uint8_t *data, size_t size)
 {
     size_t position = 0;
     while (position < size) {
@@ -40,5 +44,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     // Lets queued failure reports and their reconnection attempts run.
     QCoreApplication::processEvents();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    feedChunks(data, size);
+    // The same bytes as the recorder's side of a login dialogue: the link
+    // behaves as on a new connection (it writes to no socket here).
+    backend->telnet.close();
+    QMetaObject::invokeMethod(&backend->telnet, "loginToServer");
+    feedChunks(data, size);
+    backend->telnet.close();
     return 0;
 }
