@@ -21,9 +21,7 @@ UdpPowerControl::UdpPowerControl()
 
     // Start-up hands the store over later; until then one of our own reads
     // the same entries.
-    appPassword = StoredPasswords::loadApp(settings());
-    if (!appPassword.isEmpty())
-        emit appPasswordChanged();
+    setAppPassword(StoredPasswords::loadApp(settings()));
 
     if (!loginScreenVisible) {
         loginScreenVisible = true;
