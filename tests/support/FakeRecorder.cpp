@@ -234,9 +234,12 @@ void FakeRecorder::handleLine(const QByteArray &line)
         requestLines.append(line);
         emit requestReceived(line);
         const auto reply = replies.constFind(line);
-        if (reply != replies.constEnd()) {
+        const QList<QByteArray> lines = reply != replies.constEnd() ? *reply
+                                        : responder                ? responder(line)
+                                                                   : QList<QByteArray>();
+        if (!lines.isEmpty()) {
             QByteArray chunk;
-            for (const QByteArray &replyLine : *reply)
+            for (const QByteArray &replyLine : lines)
                 chunk += replyLine + "\r\n";
             send(chunk);
         }

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <functional>
 
 // A recorder on a loopback address, port 23, that plays the recorder's side of
 // the control link from a script: the login dialogue, the model answer and a
@@ -47,6 +48,10 @@ public:
     // sent with CR LF appended, all in one chunk.
     void setReply(const QByteArray &request, const QList<QByteArray> &lines);
     void clearReplies();
+    // Answers a request that the table does not hold (the lines as for
+    // setReply); none when empty. A menu fixture plays the recorder's menu
+    // this way.
+    std::function<QList<QByteArray>(const QByteArray &request)> responder;
 
     // Sends raw bytes to the connected client, as they are.
     void send(const QByteArray &bytes);

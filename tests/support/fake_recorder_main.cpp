@@ -5,8 +5,10 @@
 //   model 0|1
 //   REQUEST => REPLY [| REPLY ...]     for example: 050 => 0D010
 //   discovery MAC NICKNAME             also answer discovery pings (UDP 59806)
+//   menu example                       play the small example menu of the tests
 // Lines starting with '#' are comments.
 #include "FakeDiscovery.h"
+#include "FakeMenu.h"
 #include "FakeRecorder.h"
 
 #include <QCoreApplication>
@@ -14,7 +16,7 @@
 #include <QTextStream>
 #include <cstdio>
 
-static bool loadScript(const QString &path, FakeRecorder &recorder, FakeDiscovery &answerer)
+static bool loadScript(const QString &path, FakeRecorder &recorder, FakeDiscovery &answerer, FakeMenu &menu)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
@@ -39,6 +41,9 @@ static bool loadScript(const QString &path, FakeRecorder &recorder, FakeDiscover
             const bool cd = recorder.modelAnswer == FakeRecorder::ModelAnswer::Model1;
             answerer.answers.append(FakeDiscovery::answer(words.value(0), nickname.isEmpty() ? "Recorder" : nickname, "1",
                                                           "0", "SD1", cd ? "HB-MDX740K" : "HB-M740K"));
+        } else if (line == "menu example") {
+            menu = FakeMenu::example();
+            menu.attach(recorder);
         } else if (line.startsWith("password ")) {
             recorder.password = line.mid(9).trimmed();
         } else if (line == "model 0" || line == "model 1") {
@@ -62,7 +67,8 @@ int main(int argc, char **argv)
     }
     FakeRecorder recorder(args.at(1));
     FakeDiscovery answerer(args.at(1));
-    if (args.size() == 3 && !loadScript(args.at(2), recorder, answerer))
+    FakeMenu menu;
+    if (args.size() == 3 && !loadScript(args.at(2), recorder, answerer, menu))
         return 2;
     if (!recorder.listen()) {
         std::fprintf(stderr, "cannot listen on %s:23\n", qPrintable(args.at(1)));

@@ -1,0 +1,240 @@
+#include "FakeMenu.h"
+
+#include "FakeRecorder.h"
+
+namespace {
+
+const QByteArray prefix = "07F6A7A";
+
+// The node number in field `index` of a request: two decimal digits at the
+// start of each four-character field after the sub-command; -1 when absent.
+int node(const QByteArray &request, int index)
+{
+    const int at = prefix.size() + 2 + 4 * index;
+    if (request.size() < at + 4)
+        return -1;
+    bool ok = false;
+    const int number = request.mid(at, 2).toInt(&ok);
+    return ok ? number : -1;
+}
+
+// A pair-encoded four-character number of the request; -1 when absent.
+int pairNumber(const QByteArray &request, int index)
+{
+    const int at = prefix.size() + 2 + 4 * index;
+    if (request.size() < at + 4)
+        return -1;
+    bool low = false;
+    bool high = false;
+    const int value = request.mid(at, 2).toInt(&low) + 100 * request.mid(at + 2, 2).toInt(&high);
+    return low && high ? value : -1;
+}
+
+QByteArray field(int number)
+{
+    return QByteArray::number(number).rightJustified(2, '0') + "00";
+}
+
+QByteArray pair(int number)
+{
+    return QByteArray::number(number % 100).rightJustified(2, '0')
+           + QByteArray::number(number / 100).rightJustified(2, '0');
+}
+
+QByteArray flag(bool on)
+{
+    return on ? "01" : "00";
+}
+
+QByteArray request(const char *sub, std::initializer_list<int> nodes, int number = -1)
+{
+    QByteArray line = prefix + sub;
+    for (const int n : nodes)
+        line += field(n);
+    if (number >= 0)
+        line += pair(number);
+    return line;
+}
+
+bool hiddenPage(const QByteArray &name)
+{
+    static const char *const names[] = {"PLAYLIST", "CD",     "MARK LIST", "NETWORK 1", "NETWORK 2",
+                                        "FTP CLIENT", "SNTP", "SYSTEM 1",  "SYSTEM 2"};
+    for (const char *hidden : names) {
+        if (name.trimmed() == hidden)
+            return true;
+    }
+    return false;
+}
+
+bool hiddenItem(const QByteArray &name)
+{
+    return name.trimmed() == "REMOTE POWER CONTROL";
+}
+
+} // namespace
+
+const FakeMenu::Item *FakeMenu::item(int page, int item) const
+{
+    if (page < 0 || page >= pages.size() || item < 0 || item >= pages[page].items.size())
+        return nullptr;
+    return &pages[page].items[item];
+}
+
+FakeMenu::Subitem *FakeMenu::subitem(int page, int itemIndex, int subitemIndex)
+{
+    if (!item(page, itemIndex))
+        return nullptr;
+    QList<Subitem> &subitems = pages[page].items[itemIndex].subitems;
+    return subitemIndex >= 0 && subitemIndex < subitems.size() ? &subitems[subitemIndex] : nullptr;
+}
+
+QList<QByteArray> FakeMenu::answer(const QByteArray &line)
+{
+    if (!line.startsWith(prefix) || line.size() < prefix.size() + 2)
+        return {};
+    for (int i = 0; i < loseOnce.size(); ++i) {
+        if (line.startsWith(loseOnce.at(i))) {
+            loseOnce.removeAt(i);
+            return {};
+        }
+    }
+    const QByteArray sub = line.mid(prefix.size(), 2);
+    const int p = node(line, 0);
+    const int j = node(line, 1);
+    const int k = node(line, 2);
+    const QByteArray reply = "0FF6AFA" + sub;
+
+    if (sub == "10")
+        return {reply + field(pages.size())};
+    if (p < 0 || p >= pages.size())
+        return {};
+    if (sub == "20")
+        return {reply + field(p) + pages[p].name};
+    if (sub == "11")
+        return {reply + field(p) + field(pages[p].items.size())};
+    const Item *theItem = item(p, j);
+    if (!theItem)
+        return {};
+    if (sub == "21")
+        return {reply + field(p) + field(j) + theItem->name};
+    if (sub == "13")
+        return {reply + field(p) + field(j) + field(theItem->subitems.size())};
+    Subitem *s = subitem(p, j, k);
+    if (!s)
+        return {};
+    const QByteArray nodes = field(p) + field(j) + field(k);
+    if (sub == "23")
+        return {reply + nodes + s->name};
+    if (sub == "14")
+        return {reply + nodes + pair(s->options.size()) + QByteArray::number(s->type).rightJustified(2, '0')
+                + flag(s->readOnly) + flag(s->visible)};
+    if (sub == "24") {
+        const int option = pairNumber(line, 3);
+        if (option < 0 || option >= s->options.size())
+            return {};
+        return {reply + nodes + pair(option) + s->options.at(option)};
+    }
+    if (sub == "01")
+        return {reply + nodes + pair(s->value)};
+    if (sub == "03") {
+        const int value = pairNumber(line, 3);
+        if (value >= 0)
+            s->value = value;
+        return {};
+    }
+    return {};
+}
+
+void FakeMenu::attach(FakeRecorder &recorder)
+{
+    recorder.responder = [this](const QByteArray &line) { return answer(line); };
+}
+
+QList<QByteArray> FakeMenu::downloadRequests() const
+{
+    QList<QByteArray> sent;
+    const auto follow = [&](const QByteArray &line) { sent.append(line); };
+    follow(prefix + "10");
+    // Each request in turn brings the follow-ups of its reply.
+    for (int next = 0; next < sent.size(); ++next) {
+        const QByteArray line = sent.at(next);
+        const QByteArray sub = line.mid(prefix.size(), 2);
+        const int p = node(line, 0);
+        const int j = node(line, 1);
+        const int k = node(line, 2);
+        if (sub == "10") {
+            for (int i = 0; i < pages.size(); ++i)
+                follow(request("20", {i}));
+        } else if (sub == "20") {
+            if (!hiddenPage(pages[p].name))
+                follow(request("11", {p}));
+        } else if (sub == "11") {
+            for (int i = 0; i < pages[p].items.size(); ++i)
+                follow(request("21", {p, i}));
+        } else if (sub == "21") {
+            if (!hiddenItem(pages[p].items[j].name))
+                follow(request("13", {p, j}));
+        } else if (sub == "13") {
+            for (int i = 0; i < pages[p].items[j].subitems.size(); ++i)
+                follow(request("23", {p, j, i}));
+        } else if (sub == "23") {
+            follow(request("14", {p, j, k}));
+        } else if (sub == "14" || sub == "24") {
+            const Subitem &s = pages[p].items[j].subitems[k];
+            const int option = sub == "14" ? 0 : pairNumber(line, 3) + 1;
+            if (s.type == 0 && option < s.options.size())
+                follow(request("24", {p, j, k}, option));
+        }
+    }
+    return sent;
+}
+
+FakeMenu FakeMenu::example()
+{
+    const auto choice = [](const QByteArray &name, QList<QByteArray> options, int value = 0) {
+        Subitem s;
+        s.name = name;
+        s.options = std::move(options);
+        s.value = value;
+        return s;
+    };
+    const auto shown = [](const QByteArray &name, const QByteArray &text) {
+        Subitem s;
+        s.name = name;
+        s.readOnly = true;
+        s.options = {text};
+        return s;
+    };
+    Subitem range;
+    range.name = "SKIP BACK";
+    range.type = 1;
+    range.value = 150;
+    Subitem hiddenSubitem = choice("SERVICE", {"A", "B"});
+    hiddenSubitem.visible = false;
+    const QList<QByteArray> gains = {"0dB", "+6dB", "+12dB"};
+    const QList<QByteArray> offOn = {"OFF", "ON"};
+
+    FakeMenu menu;
+    menu.pages = {
+        {"INPUT 1",
+         {{"INPUT SELECT", {choice("INPUT SELECT", {"LINE", "MIC", "DIGITAL"}, 1)}},
+          {"INPUT GAIN", {choice("INPUT GAIN Lch", gains), choice("INPUT GAIN Rch", gains, 2)}},
+          {"PHANTOM", {choice("PHANTOM(+48V)Lch", offOn, 1), choice("PHANTOM(+48V)Rch", offOn)}},
+          {"LEVEL", {choice("INPUT LEVEL(L)", {"-10dB", "0dB"}), choice("INPUT LEVEL(R)", {"-10dB", "0dB"}, 1)}}}},
+        {"INPUT 2",
+         {{"STEREO/MONO", {choice("STEREO/MONO", {"STEREO", "MONO"})}},
+          {"REMOTE POWER CONTROL", {choice("POWER", offOn)}}}},
+        {"SYSTEM 1", {{"CLOCK", {choice("CLOCK", {"12H", "24H"})}}}},
+        {"MEDIA",
+         {{"CURRENT MEDIA", {choice("SD1", offOn), choice("SD2", offOn), choice("USB", offOn)}},
+          {"MEDIA INFO",
+           {shown("CAPACITY", "32GB"), shown("AVAILABLE", "30GB"), shown("FOLDER", "ROOT")}}}},
+        {"PLAY",
+         {{"PLAY AREA", {choice("PLAY AREA", {"ALL", "FOLDER", "PLAYLIST"})}},
+          {"REC FORMAT", {choice("REC FORMAT", {"WAV", "MP3"}, 1)}},
+          {"SKIP BACK", {range}},
+          {"OPTIONS", {hiddenSubitem, choice("EMPTY LIST", {})}}}},
+    };
+    return menu;
+}
