@@ -1,10 +1,14 @@
+#include "FakeMenu.h"
 #include "LinkFixture.h"
 #include "Menu.h"
 #include "MenuLines.h"
 #include "ReplyTable.h"
+#include "SessionFixture.h"
 #include "TestMain.h"
+#include "TimerTicks.h"
 
 #include <QtTest>
+#include <algorithm>
 
 using namespace MenuLines;
 
@@ -350,6 +354,71 @@ private slots:
         QVERIFY(!f.menu.watchdog.isActive());
         QTest::qWait(300);
         QCOMPARE(f.take(), QByteArray());
+    }
+
+    // A whole download after a login, the recorder playing its menu: every
+    // request once (hidden pages and items never asked about), the level
+    // meters off for its length, one start and one completion. The Home
+    // polls stay silent until the menu is drawn. Lost replies are asked for
+    // again and the download still ends.
+    void wholeDownloadAfterLogin_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("lost");
+        QTest::newRow("every reply arrives") << QList<QByteArray>();
+        QTest::newRow("replies lost on every level")
+            << QList<QByteArray>{"07F6A7A200300", "07F6A7A110000", "07F6A7A2104000300", "07F6A7A1300000200",
+                                 "07F6A7A23030001000100", "07F6A7A14000003000100", "07F6A7A240000000000000100"};
+    }
+    void wholeDownloadAfterLogin()
+    {
+        QFETCH(QList<QByteArray>, lost);
+        SessionFixture f;
+        FakeMenu fake = FakeMenu::example();
+        fake.loseOnce = lost;
+        fake.attach(f.recorder);
+        Communication &comm = f.backend.comm;
+        Menu &menu = f.backend.menu;
+        comm.sleepTimer.stop();
+        menu.watchdogMs = 200;
+        QSignalSpy started(&menu, &Menu::menuStarted);
+        QSignalSpy completed(&menu, &Menu::menuCompleted);
+        QVERIFY(f.logIn());
+        QVERIFY(completed.count() == 1 || completed.wait(5000));
+        comm.recievedData(QStringLiteral("D010")); // stopped: the idle poll runs
+        QVERIFY(f.announced.count() == 1 || f.announced.wait(2000));
+        TimerTicks::hold(comm.idleTimerId);
+        TimerTicks::hold(comm.timeTimerId);
+        const QByteArray all = f.sent(300);
+        QVERIFY(fake.loseOnce.isEmpty());
+        QCOMPARE(started.count(), 1);
+        QCOMPARE(completed.count(), 1);
+
+        QList<QByteArray> menuRequests;
+        for (const QByteArray &line : f.recorder.requests())
+            if (line.startsWith("07F6A7A"))
+                menuRequests.append(line);
+        QList<QByteArray> expected = fake.downloadRequests() + lost;
+        QCOMPARE(menuRequests.first(), QByteArray("07F6A7A10"));
+        std::sort(menuRequests.begin(), menuRequests.end());
+        std::sort(expected.begin(), expected.end());
+        QCOMPARE(menuRequests, expected);
+
+        QCOMPARE(all.count("07F6A3F00"), 1);
+        QCOMPARE(all.count("07F6A3F01"), 1);
+        QVERIFY(all.indexOf("07F6A3F00") < all.indexOf("07F6A7A20"));
+        QVERIFY(all.indexOf("07F6A3F01") > all.lastIndexOf("07F6A7A"));
+
+        f.recorder.clearReceived();
+        TimerTicks::tick(&comm, comm.idleTimerId, 2);
+        TimerTicks::tick(&comm, comm.timeTimerId, 2);
+        QCOMPARE(f.sent(), QByteArray());
+        menu.setDrawingFinished(true);
+        TimerTicks::tick(&comm, comm.idleTimerId);
+        TimerTicks::tick(&comm, comm.timeTimerId);
+        // First the medium's texts, read once the menu is drawn.
+        QCOMPARE(f.sent(), request("24", {3, 1, 0}, 0) + request("24", {3, 1, 1}, 0) + request("24", {3, 1, 2}, 0)
+                               + "055\r\n07F01FF\r\n07F3105\r\n07F6A02\r\n05800\r\n05801\r\n");
+        QCOMPARE(menu.getSubitemParameterName(3, 1, 2, 0), QString("ROOT"));
     }
 
     // A reply handled inside a send (the link's short pause) may replace the
