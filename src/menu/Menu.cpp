@@ -247,6 +247,8 @@ int Menu::formatRequest(char (&line)[32], const char *subCommand, std::initializ
 
 void Menu::send(const char *subCommand, std::initializer_list<int> numbers, int value)
 {
+    if (!telnet)
+        return;
     char line[32];
     formatRequest(line, subCommand, numbers, value);
     telnet->sendData(line);

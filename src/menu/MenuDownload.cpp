@@ -466,7 +466,7 @@ void Menu::watchdogExpired()
     if (watchdogRounds >= maxWatchdogRounds)
         return;
     const QList<QByteArray> requests = outstandingRequests();
-    if (requests.isEmpty())
+    if (requests.isEmpty() || !telnet)
         return;
     ++watchdogRounds;
     sinceMenuReply.restart();
