@@ -371,6 +371,7 @@ private slots:
     {
         QTest::addColumn<QList<QByteArray>>("lost");
         QTest::newRow("every reply arrives") << QList<QByteArray>();
+        QTest::newRow("the page count lost") << QList<QByteArray>{"07F6A7A10"};
         QTest::newRow("replies lost on every level")
             << QList<QByteArray>{"07F6A7A200300", "07F6A7A110000", "07F6A7A2104000300", "07F6A7A1300000200",
                                  "07F6A7A23030001000100", "07F6A7A14000003000100", "07F6A7A240000000000000100"};

@@ -56,7 +56,7 @@ void Communication::finishedLogin(int model)
 {
     rebuildHome();
     sendIfPermitted(Playlist::commandPlaylistInit);
-    telnet->sendData(Menu::commandMenuList);
+    menu->requestMenuList();
     telnet->sendData(Permission::commandPermissionList);
     telnet->sendData(TimerEvent::commandInit);
     setLoginState(LoggedIn);

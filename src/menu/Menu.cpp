@@ -205,8 +205,17 @@ void Menu::resetMenuData()
     setDrawingFinished(false);
 }
 
+void Menu::requestMenuList()
+{
+    awaitingPageCount = true;
+    armWatchdog();
+    if (telnet)
+        telnet->sendData(commandMenuList);
+}
+
 void Menu::clearTree()
 {
+    awaitingPageCount = false;
     watchdog.stop();
     watchdogRounds = 0;
     pages.clear();

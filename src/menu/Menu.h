@@ -119,6 +119,9 @@ public:
     void setSubitemObjectValue(int page, int item, int subitem, int value);
     void rebuildInputLevelParameter();
     void resetMenuData();
+    // Starts a download: asks for the page count, asked again by the
+    // watchdog when its answer never comes.
+    void requestMenuList();
 
     // Bounds-checked access: null when the indices name no node.
     MenuPage *pageAt(int i);
@@ -157,6 +160,8 @@ public:
     MenuPosition recFormatPosition;
     MenuPosition stereoMonoPosition;
 
+    // The page count has been asked for and not answered yet.
+    bool awaitingPageCount = false;
     // A download runs from the page count until menuCompleted.
     bool downloading = false;
     // A LEVEL re-read asked for while one runs: started once it ends.

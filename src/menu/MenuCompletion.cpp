@@ -71,6 +71,8 @@ void Menu::watchdogExpired()
 
 QList<QByteArray> Menu::outstandingRequests() const
 {
+    if (awaitingPageCount)
+        return {QByteArray(commandMenuList)};
     QList<QByteArray> requests;
     char line[32];
     const auto add = [&](const char *subCommand, std::initializer_list<int> numbers, int value = -1) {
