@@ -802,7 +802,8 @@ private slots:
         linkRow("playlist reply", {}, {"FF450001", "FF45"}, {}, {});
         linkRow("playlist entry reply", {}, {"FF31CB0102", "FF31CB"}, {}, {});
         linkRow("timer event reply", {}, {"FF4756000102", "FF47"}, {}, {});
-        linkRow("menu reply", {}, {"FF6AFA1001", "FF6AFA"}, {}, {});
+        // A page count of 1 starts the menu download: level meters off, the first page's name asked for.
+        linkRow("menu reply", {}, {"FF6AFA1001", "FF6AFA"}, {}, {}, "07F6A3F00\r\n07F6A7A200000\r\n");
     }
     void forwarding() { runReplies(true); }
 };

@@ -1,0 +1,496 @@
+#include "Menu.h"
+
+#include "LineProtocol.h"
+#include "ReplyFields.h"
+#include "Telnet.h"
+
+#include <QVariant>
+
+// The download: each reply names the next requests, so the tree is read as a
+// cascade. Replies may come twice (re-sent requests) or name nodes that do not
+// exist; they are ignored, so that neither the tree nor the traffic grows.
+// Every loop that sends looks its node up again after each send: a reply
+// handled inside the send may have replaced the nodes.
+
+using LineProtocol::field;
+using LineProtocol::readNUMBER4;
+using ReplyFields::code;
+using ReplyFields::codeOf;
+using ReplyFields::decimal;
+
+namespace {
+
+bool isHiddenPage(QStringView name)
+{
+    for (const char *hidden : {"PLAYLIST", "CD", "MARK LIST", "NETWORK 1", "NETWORK 2", "FTP CLIENT", "SNTP",
+                               "SYSTEM 1", "SYSTEM 2"})
+        if (name == QLatin1String(hidden))
+            return true;
+    return false;
+}
+
+// Pages whose names end in 1, 2, 3 ... show as one section under the title
+// of the first.
+QString pageTitle(QStringView name)
+{
+    if (name.isEmpty())
+        return QString();
+    const QChar last = name.back();
+    if (last == QLatin1Char('1'))
+        return name.chopped(qMin(2, int(name.size()))).toString();
+    if (last.isDigit() && last.unicode() < 128)
+        return QString();
+    return name.toString();
+}
+
+} // namespace
+
+void Menu::recievedCommandFF6AFA(QString data)
+{
+    if (!decodeReply(data))
+        return;
+    // Only a reply that was taken shows that the recorder still answers.
+    watchdogRounds = 0;
+    sinceMenuReply.restart();
+}
+
+bool Menu::decodeReply(QStringView data)
+{
+    // Node fields are four characters of which the first two count.
+    const auto node = [&](int position) { return decimal(data, position, 2); };
+    switch (codeOf(data)) {
+    case code('1', '0'): return data.size() >= 4 && receivedPageCount(node(2));
+    case code('2', '0'): return data.size() >= 6 && receivedPageName(node(2), field(data, 6));
+    case code('1', '1'): return data.size() >= 8 && receivedItemCount(node(2), node(6));
+    case code('2', '1'): return data.size() >= 10 && receivedItemName(node(2), node(6), field(data, 10));
+    case code('1', '3'): return data.size() >= 12 && receivedSubitemCount(node(2), node(6), node(10));
+    case code('2', '3'):
+        return data.size() >= 14 && receivedSubitemName(node(2), node(6), node(10), field(data, 14));
+    case code('1', '4'): return data.size() >= 24 && receivedParameters(node(2), node(6), node(10), data);
+    case code('2', '4'):
+        return data.size() >= 18
+               && receivedOptionName(node(2), node(6), node(10), readNUMBER4(field(data, 14, 4)), field(data, 18));
+    case code('0', '1'):
+        if (data.size() == 18)
+            setSubitemObjectValue(node(2), node(6), node(10), readNUMBER4(field(data, 14, 4)));
+        return false;
+    default: return false;
+    }
+}
+
+bool Menu::receivedPageCount(int count)
+{
+    // The same count again while its download runs is a repeated reply.
+    if (downloading && count == pages.size())
+        return false;
+    watchdog.stop();
+    watchdogRounds = 0;
+    pages.clear();
+    ++treeSerial;
+    resetPositions();
+    // A new tree ends whatever re-read ran on the old one.
+    inputLevelChangePending = false;
+    inputLevelRebuilding = false;
+    inputLevelRestartPending = false;
+    cdRebuilding = false;
+    stereoMonoRebuilding = false;
+    downloading = true;
+    setDrawingFinished(false);
+    emit menuStarted();
+
+    const quint64 serial = treeSerial;
+    for (int i = 0; i < count && serial == treeSerial; ++i) {
+        MenuPage page;
+        page.number = i;
+        pages.append(page);
+        armWatchdog();
+        send("20", {i});
+    }
+    // An empty tree is complete at once.
+    if (count == 0)
+        dispatchCompletion();
+    return true;
+}
+
+bool Menu::receivedPageName(int page, QStringView name)
+{
+    MenuPage *node = pageAt(page);
+    if (!node || node->named)
+        return false;
+    node->named = true;
+    const QStringView trimmed = name.trimmed();
+    if (isHiddenPage(trimmed)) {
+        node->complete = true;
+        dispatchCompletion();
+        return true;
+    }
+    node->name = pageTitle(trimmed);
+    node->visible = true;
+    armWatchdog();
+    send("11", {page});
+    return true;
+}
+
+void Menu::reopenTree()
+{
+    // Nodes of a drawn tree are being replaced: its rows are stale until the
+    // tree is complete and drawn again.
+    if (downloading)
+        return;
+    downloading = true;
+    inputLevelRebuilding = false;
+    inputLevelRestartPending = false;
+    cdRebuilding = false;
+    stereoMonoRebuilding = false;
+    setDrawingFinished(false);
+}
+
+bool Menu::receivedItemCount(int page, int count)
+{
+    MenuPage *node = pageAt(page);
+    if (!node || !node->visible || (node->counted && node->items.size() == count))
+        return false;
+    if (node->counted) {
+        // A different count: the page is read again.
+        node->items.clear();
+        ++treeSerial;
+        reopenTree();
+        node = pageAt(page);
+    }
+    node->counted = true;
+    node->complete = false;
+    if (count == 0) {
+        node->complete = true;
+        dispatchCompletion();
+        return true;
+    }
+    const quint64 serial = treeSerial;
+    for (int j = 0; j < count; ++j) {
+        node = pageAt(page);
+        if (!node || serial != treeSerial)
+            break;
+        MenuItem item;
+        item.number = j;
+        node->items.append(item);
+        armWatchdog();
+        send("21", {page, j});
+    }
+    return true;
+}
+
+bool Menu::receivedItemName(int page, int item, QStringView name)
+{
+    MenuItem *node = itemAt(page, item);
+    if (!node || node->named)
+        return false;
+    node->named = true;
+    node->name = name.trimmed().toString();
+    if (node->name == QLatin1String("REMOTE POWER CONTROL")) {
+        node->visible = false;
+        checkMenuComplete(page, item);
+        dispatchCompletion();
+        return true;
+    }
+    armWatchdog();
+    send("13", {page, item});
+    return true;
+}
+
+bool Menu::receivedSubitemCount(int page, int item, int count)
+{
+    MenuItem *node = itemAt(page, item);
+    if (!node || !node->named || !node->visible || (node->counted && node->subitems.size() == count))
+        return false;
+    if (node->counted) {
+        node->subitems.clear();
+        ++treeSerial;
+        reopenTree();
+        node = itemAt(page, item);
+    }
+    node->counted = true;
+    node->complete = false;
+    if (MenuPage *parent = pageAt(page))
+        parent->complete = false;
+    if (count == 0) {
+        checkMenuComplete(page, item);
+        dispatchCompletion();
+        return true;
+    }
+    const quint64 serial = treeSerial;
+    for (int k = 0; k < count; ++k) {
+        node = itemAt(page, item);
+        if (!node || serial != treeSerial)
+            break;
+        MenuSubitem subitem;
+        subitem.number = k;
+        node->subitems.append(subitem);
+        armWatchdog();
+        send("23", {page, item, k});
+    }
+    return true;
+}
+
+bool Menu::receivedSubitemName(int page, int item, int subitem, QStringView name)
+{
+    MenuSubitem *node = subitemAt(page, item, subitem);
+    if (!node || node->named)
+        return false;
+    QString stored = name.trimmed().toString();
+    recordPosition(page, item, subitem, stored);
+    node->named = true;
+    node->name = stored;
+    querySubutemParameterNumberCommand(page, item, subitem);
+    return true;
+}
+
+void Menu::recordPosition(int page, int item, int subitem, QString &name)
+{
+    const QString &itemName = pages.at(page).items.at(item).name;
+    const MenuPosition here{page, item, subitem};
+    const MenuPosition itemRow{page, item, 0};
+    const auto begins = [&](const char *text) { return name.startsWith(QLatin1String(text)); };
+    const auto contains = [&](const char *a, const char *b) {
+        return name.contains(QLatin1String(a)) || name.contains(QLatin1String(b));
+    };
+    if (begins("SD1"))
+        sd1Position = here;
+    else if (begins("SD2"))
+        sd2Position = here;
+    else if (begins("USB"))
+        usbPosition = here;
+    else if (begins("CAPACITY"))
+        capacityPosition = here;
+    else if (begins("AVAILABLE"))
+        availablePosition = here;
+    else if (begins("FOLDER"))
+        folderPosition = here;
+    else if (itemName.startsWith(QLatin1String("INPUT SELECT")))
+        inputSelectPosition = itemRow;
+    else if (begins("INPUT GAIN Lch"))
+        inputGainLchPosition = here;
+    else if (begins("INPUT GAIN Rch"))
+        inputGainRchPosition = here;
+    else if (begins("PHANTOM(+48V)Lch"))
+        phantomLchPosition = here;
+    else if (begins("PHANTOM(+48V)Rch"))
+        phantomRchPosition = here;
+    else if (contains("LEVEL (L)", "LEVEL(L)")) {
+        levelLPosition = here;
+        name = QStringLiteral("LEVEL (L)");
+    } else if (contains("LEVEL (R)", "LEVEL(R)")) {
+        levelRPosition = here;
+        name = QStringLiteral("LEVEL (R)");
+    } else if (itemName.startsWith(QLatin1String("PLAY AREA")))
+        playAreaPosition = itemRow;
+    else if (itemName.startsWith(QLatin1String("REC FORMAT")))
+        recFormatPosition = itemRow;
+    else if (itemName.startsWith(QLatin1String("STEREO/MONO")))
+        stereoMonoPosition = itemRow;
+}
+
+void Menu::querySubutemParameterNumberCommand(int page, int item, int subitem)
+{
+    if (!subitemAt(page, item, subitem))
+        return;
+    armWatchdog();
+    send("14", {page, item, subitem});
+}
+
+bool Menu::receivedParameters(int page, int item, int subitem, QStringView data)
+{
+    MenuSubitem *node = subitemAt(page, item, subitem);
+    if (!node || !node->named)
+        return false;
+    const int count = readNUMBER4(field(data, 14, 4));
+    const int type = decimal(data, 18);
+    const bool readOnly = decimal(data, 20) != 0;
+    const bool visible = decimal(data, 22) != 0;
+    if (count < 0)
+        return false;
+    if (node->parametersRead && count == node->parameterCount && type == node->type && readOnly == node->readOnly
+        && visible == node->visible)
+        return false;
+    node->parametersRead = true;
+    node->parameterCount = count;
+    node->type = type;
+    node->readOnly = readOnly;
+    node->visible = visible;
+    if (type == 1 || !visible)
+        node->complete = true;
+    bool readList = false;
+    if (type != 1) {
+        node->parameterNames.clear();
+        node->parameterNames.reserve(count);
+        for (int i = 0; i < count; ++i)
+            node->parameterNames.append(QString());
+        node->nextOption = 0;
+        if (count == 0)
+            node->complete = true;
+        readList = count > 0;
+    }
+    const bool complete = node->complete;
+    if (readList) {
+        // Option names of hidden subitems are read too.
+        armWatchdog();
+        send("24", {page, item, subitem}, 0);
+    }
+    if (complete) {
+        checkMenuComplete(page, item);
+        dispatchCompletion();
+    }
+    return true;
+}
+
+bool Menu::receivedOptionName(int page, int item, int subitem, int option, QStringView name)
+{
+    MenuSubitem *node = subitemAt(page, item, subitem);
+    if (!node || option < 0)
+        return false;
+    if (option >= node->parameterNames.size()) {
+        staleOptionName(page, item, subitem);
+        return false;
+    }
+    // Any other index belongs to a reading that has moved on or ended.
+    if (option != node->nextOption)
+        return false;
+    node->parameterNames[option] = name.trimmed().toString();
+    node->nextOption = option + 1;
+    if (option + 1 < node->parameterNames.size()) {
+        armWatchdog();
+        send("24", {page, item, subitem}, option + 1);
+        return true;
+    }
+    if (node->complete) {
+        // A list read again that needs no completion: the row shows its last name.
+        writeRow(node->object, "readOnlyValue", node->parameterNames.at(option));
+        return true;
+    }
+    node->complete = true;
+    checkMenuComplete(page, item);
+    dispatchCompletion();
+    return true;
+}
+
+void Menu::staleOptionName(int page, int item, int subitem)
+{
+    // A LEVEL name outside its list while the LEVEL lists are read again: the
+    // recorder changed them meanwhile, so they are read once more after this
+    // reading ends. One such reply per chunk of data counts.
+    if (!inputLevelRebuilding || !telnet || !telnet->received)
+        return;
+    if (!levelLPosition.is(page, item, subitem) && !levelRPosition.is(page, item, subitem))
+        return;
+    telnet->received = false;
+    inputLevelChangePending = false;
+    inputLevelRestartPending = true;
+}
+
+bool Menu::checkMenuComplete(int page, int item)
+{
+    MenuPage *pageNode = pageAt(page);
+    MenuItem *itemNode = itemAt(page, item);
+    if (!pageNode || !itemNode)
+        return false;
+    for (const MenuSubitem &subitem : qAsConst(itemNode->subitems))
+        if (!subitem.complete)
+            return false;
+    itemNode->complete = true;
+    for (const MenuItem &other : qAsConst(pageNode->items))
+        if (!other.complete)
+            return false;
+    pageNode->complete = true;
+    return treeComplete();
+}
+
+bool Menu::treeComplete() const
+{
+    for (const MenuPage &page : pages)
+        if (!page.complete)
+            return false;
+    return true;
+}
+
+void Menu::dispatchCompletion()
+{
+    if (!downloading) {
+        finishRereads();
+        return;
+    }
+    if (!treeComplete())
+        return;
+    downloading = false;
+    watchdog.stop();
+    watchdogRounds = 0;
+    emit menuCompleted();
+}
+
+void Menu::armWatchdog()
+{
+    sinceMenuReply.restart();
+    if (!watchdog.isActive())
+        watchdog.start(watchdogMs);
+}
+
+void Menu::watchdogExpired()
+{
+    const qint64 quiet = sinceMenuReply.elapsed();
+    if (quiet < watchdogMs) {
+        watchdog.start(int(watchdogMs - quiet));
+        return;
+    }
+    if (watchdogRounds >= maxWatchdogRounds)
+        return;
+    const QList<QByteArray> requests = outstandingRequests();
+    if (requests.isEmpty())
+        return;
+    ++watchdogRounds;
+    sinceMenuReply.restart();
+    watchdog.start(watchdogMs);
+    for (const QByteArray &request : requests)
+        telnet->sendData(request.constData());
+}
+
+QList<QByteArray> Menu::outstandingRequests() const
+{
+    QList<QByteArray> requests;
+    char line[32];
+    const auto add = [&](const char *subCommand, std::initializer_list<int> numbers, int value = -1) {
+        requests.append(QByteArray(line, formatRequest(line, subCommand, numbers, value)));
+    };
+    for (int i = 0; i < pages.size(); ++i) {
+        const MenuPage &page = pages.at(i);
+        if (!page.named) {
+            add("20", {i});
+            continue;
+        }
+        if (!page.visible)
+            continue;
+        if (!page.counted) {
+            add("11", {i});
+            continue;
+        }
+        for (int j = 0; j < page.items.size(); ++j) {
+            const MenuItem &item = page.items.at(j);
+            if (!item.named) {
+                add("21", {i, j});
+                continue;
+            }
+            if (!item.visible)
+                continue;
+            if (!item.counted) {
+                add("13", {i, j});
+                continue;
+            }
+            for (int k = 0; k < item.subitems.size(); ++k) {
+                const MenuSubitem &subitem = item.subitems.at(k);
+                if (!subitem.named)
+                    add("23", {i, j, k});
+                else if (!subitem.parametersRead)
+                    add("14", {i, j, k});
+                else if (subitem.type != 1 && subitem.nextOption < subitem.parameterNames.size())
+                    add("24", {i, j, k}, subitem.nextOption);
+            }
+        }
+    }
+    return requests;
+}
