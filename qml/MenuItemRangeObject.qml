@@ -197,13 +197,17 @@ Item {
                 source: "Resource/Knob_ON_30x30_3.png"
             }
 
-            // A value set from code is not snapped to the step: announce the
-            // nearest step, so that the recorder always gets a whole value.
+            // A value set from code is not snapped to the step: it goes to
+            // the nearest step first, so that the recorder gets a whole value.
             onValueChanged: {
                 var snapped = Math.round(value / step) * step
-                if (oldIndex != snapped) {
-                    rangeSelected(snapped)
-                    oldIndex = snapped
+                if (value != snapped) {
+                    value = snapped
+                    return
+                }
+                if (oldIndex != value) {
+                    rangeSelected(value)
+                    oldIndex = value
                 }
             }
         }

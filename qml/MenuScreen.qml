@@ -186,6 +186,8 @@ Item {
                 anchors.top: parent.top
                 anchors.bottom: parent.bottom
                 anchors.right: parent.right
+                // As wide as its handle: it covers no more of the rows than that.
+                padding: 0
                 contentItem: CommonScrollBarItem {}
             }
 
