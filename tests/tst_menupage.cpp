@@ -23,6 +23,11 @@ FakeMenu menuFixture()
     right.name = "DELAY Rch";
     right.value = 0;
     menu.pages[4].items.append({"DELAY", {left, right}});
+    FakeMenu::Subitem firmware;
+    firmware.name = "FIRMWARE";
+    firmware.readOnly = true;
+    firmware.options = {"1.02"};
+    menu.pages[4].items.append({"FIRMWARE", {firmware}});
     return menu;
 }
 
@@ -48,6 +53,7 @@ const QList<QByteArray> valueRequests = {
     "07F6A7A01040003000100", // EMPTY LIST (SERVICE is hidden)
     "07F6A7A01040004000000", // DELAY Lch
     "07F6A7A01040004000100", // DELAY Rch
+    "07F6A7A01040005000000", // FIRMWARE, read-only
 };
 
 QByteArray linesOf(const QList<QByteArray> &lines)
@@ -220,7 +226,7 @@ QString describe(QQuickItem *row)
         return "header " + name;
     if (row->property("readOnly").toBool())
         return "fixed " + name + " " + text(child(row, "menuReadOnlyText"));
-    return (kind == "menuItemRow" ? "item " : "subitem ") + name + " = " + box->property("displayText").toString();
+    return QString(kind == "menuItemRow" ? "item " : "subitem ") + name + " = " + box->property("displayText").toString();
 }
 
 QStringList describeAll(const QList<QQuickItem *> &rows)
@@ -262,6 +268,7 @@ const QStringList fixtureRows = {
     "header DELAY",
     "range DELAY Lch 0 msec",
     "range DELAY Rch -1000 msec",
+    "fixed FIRMWARE 1.02", // an item whose only subitem is read-only
 };
 
 } // namespace
@@ -495,6 +502,29 @@ private slots:
         QCOMPARE(text(child(range, "rangeSettingData")), before);
         QCOMPARE(panel->isVisible(), action != "ok");
         QVERIFY(f.window.warnings().isEmpty());
+    }
+
+    // What a range row announces reaches the recorder as 0 .. 200, to the
+    // nearest step also when the row's value lies off the step.
+    void rangeValueToTheRecorder_data()
+    {
+        QTest::addColumn<int>("milliseconds");
+        QTest::addColumn<QByteArray>("value");
+        QTest::newRow("-1000") << -1000 << QByteArray("0000");
+        QTest::newRow("0") << 0 << QByteArray("0001");
+        QTest::newRow("+500") << 500 << QByteArray("5001");
+        QTest::newRow("+1000") << 1000 << QByteArray("0002");
+        QTest::newRow("489: nearest 490") << 489 << QByteArray("4901");
+        QTest::newRow("-994: nearest -990") << -994 << QByteArray("0100");
+    }
+    void rangeValueToTheRecorder()
+    {
+        QFETCH(int, milliseconds);
+        QFETCH(QByteArray, value);
+        MenuWindow f;
+        QVERIFY(f.start());
+        QVERIFY(QMetaObject::invokeMethod(f.row("DELAY Rch"), "rangeSelected", Q_ARG(int, milliseconds)));
+        QCOMPARE(f.sent(), "07F6A7A03040004000100" + value + "\r\n");
     }
 
     // Opening another range's panel closes the first.
