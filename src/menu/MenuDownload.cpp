@@ -13,10 +13,8 @@
 // handled inside the send may have replaced the nodes.
 
 using LineProtocol::field;
-using LineProtocol::readNUMBER4;
 using ReplyFields::code;
 using ReplyFields::codeOf;
-using ReplyFields::decimal;
 
 namespace {
 
@@ -43,6 +41,31 @@ QString pageTitle(QStringView name)
     return name.toString();
 }
 
+// A number field of the reply: all its characters decimal digits, else -1.
+// A garbled field names no node and no count, so its reply is dropped
+// rather than read as 0, which would address node 0.
+int digits(QStringView data, int position, int length)
+{
+    const QStringView text = field(data, position, length);
+    if (text.size() != length)
+        return -1;
+    int value = 0;
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return -1;
+        value = value * 10 + (c.unicode() - '0');
+    }
+    return value;
+}
+
+// A pair-encoded number (low pair first), or -1.
+int pairNumber(QStringView data, int position)
+{
+    const int low = digits(data, position, 2);
+    const int high = digits(data, position + 2, 2);
+    return low < 0 || high < 0 ? -1 : low + 100 * high;
+}
+
 } // namespace
 
 void Menu::recievedCommandFF6AFA(QString data)
@@ -57,7 +80,7 @@ void Menu::recievedCommandFF6AFA(QString data)
 bool Menu::decodeReply(QStringView data)
 {
     // Node fields are four characters of which the first two count.
-    const auto node = [&](int position) { return decimal(data, position, 2); };
+    const auto node = [&](int position) { return digits(data, position, 2); };
     switch (codeOf(data)) {
     case code('1', '0'): return data.size() >= 4 && receivedPageCount(node(2));
     case code('2', '0'): return data.size() >= 6 && receivedPageName(node(2), field(data, 6));
@@ -69,10 +92,10 @@ bool Menu::decodeReply(QStringView data)
     case code('1', '4'): return data.size() >= 24 && receivedParameters(node(2), node(6), node(10), data);
     case code('2', '4'):
         return data.size() >= 18
-               && receivedOptionName(node(2), node(6), node(10), readNUMBER4(field(data, 14, 4)), field(data, 18));
+               && receivedOptionName(node(2), node(6), node(10), pairNumber(data, 14), field(data, 18));
     case code('0', '1'):
-        if (data.size() == 18)
-            setSubitemObjectValue(node(2), node(6), node(10), readNUMBER4(field(data, 14, 4)));
+        if (data.size() == 18 && pairNumber(data, 14) >= 0)
+            setSubitemObjectValue(node(2), node(6), node(10), pairNumber(data, 14));
         return false;
     default: return false;
     }
@@ -81,7 +104,7 @@ bool Menu::decodeReply(QStringView data)
 bool Menu::receivedPageCount(int count)
 {
     // The same count again while its download runs is a repeated reply.
-    if (downloading && count == pages.size())
+    if (count < 0 || (downloading && count == pages.size()))
         return false;
     watchdog.stop();
     watchdogRounds = 0;
@@ -148,7 +171,7 @@ void Menu::reopenTree()
 bool Menu::receivedItemCount(int page, int count)
 {
     MenuPage *node = pageAt(page);
-    if (!node || !node->visible || (node->counted && node->items.size() == count))
+    if (!node || count < 0 || !node->visible || (node->counted && node->items.size() == count))
         return false;
     if (node->counted) {
         // A different count: the page is read again.
@@ -199,7 +222,7 @@ bool Menu::receivedItemName(int page, int item, QStringView name)
 bool Menu::receivedSubitemCount(int page, int item, int count)
 {
     MenuItem *node = itemAt(page, item);
-    if (!node || !node->named || !node->visible || (node->counted && node->subitems.size() == count))
+    if (!node || count < 0 || !node->named || !node->visible || (node->counted && node->subitems.size() == count))
         return false;
     if (node->counted) {
         node->subitems.clear();
@@ -301,12 +324,14 @@ bool Menu::receivedParameters(int page, int item, int subitem, QStringView data)
     MenuSubitem *node = subitemAt(page, item, subitem);
     if (!node || !node->named)
         return false;
-    const int count = readNUMBER4(field(data, 14, 4));
-    const int type = decimal(data, 18);
-    const bool readOnly = decimal(data, 20) != 0;
-    const bool visible = decimal(data, 22) != 0;
-    if (count < 0)
+    const int count = pairNumber(data, 14);
+    const int type = digits(data, 18, 2);
+    const int readOnlyFlag = digits(data, 20, 2);
+    const int visibleFlag = digits(data, 22, 2);
+    if (count < 0 || type < 0 || readOnlyFlag < 0 || visibleFlag < 0)
         return false;
+    const bool readOnly = readOnlyFlag != 0;
+    const bool visible = visibleFlag != 0;
     if (node->parametersRead && count == node->parameterCount && type == node->type && readOnly == node->readOnly
         && visible == node->visible)
         return false;
