@@ -311,6 +311,16 @@ private slots:
             QCOMPARE(rows[i]->height(), 50 * pt);
             QCOMPARE(rows[i]->width(), area->width());
         }
+        // Subitem rows are indented, item rows are not.
+        QQuickItem *item = f.row("INPUT SELECT");
+        QQuickItem *subitem = f.row("INPUT GAIN Lch");
+        QCOMPARE(child(item, "menuItemText")->x(), 8 * pt);
+        QCOMPARE(child(subitem, "menuItemText")->x(), 25 * pt);
+        QCOMPARE(child(item, "menuFocusPlate")->x(), 0.0);
+        QCOMPARE(child(subitem, "menuFocusPlate")->x(), 20 * pt);
+        QCOMPARE(child(subitem, "menuFocusPlate")->width(), 200 * pt);
+        QCOMPARE(child(f.row("DELAY Lch"), "rangeItemText")->x(), 25 * pt);
+        QCOMPARE(child(f.row("PLAY"), "menuPageText")->x(), 10 * pt);
         // The scroll bar's handle stands at the list's right edge.
         QQuickItem *bar = f.window.find("menuScrollBar");
         QCOMPARE(bar->mapToItem(area, QPointF(bar->width(), 0)), QPointF(area->width(), 0));
@@ -416,6 +426,21 @@ private slots:
         QCOMPARE(f.row(row)->property("oldIndex").toInt(), option);
         QCOMPARE(f.confirmation()->opacity(), 0.0);
         QVERIFY(f.window.warnings().isEmpty());
+    }
+
+    // A list keeps the focus after a choice; a logout takes it away.
+    void logoutEndsTheFocusLook()
+    {
+        MenuWindow f;
+        QVERIFY(f.start());
+        QQuickItem *row = f.row("STEREO/MONO");
+        QVERIFY(!child(row, "menuFocusPlate")->isVisible());
+        QVERIFY(f.choose("STEREO/MONO", 1));
+        QVERIFY(child(row, "menuFocusPlate")->isVisible());
+        QCOMPARE(child(row, "menuItemText")->property("color").value<QColor>(), QColor("black"));
+        f.window.backend().comm.logoutRequest();
+        QVERIFY(!child(row, "menuFocusPlate")->isVisible());
+        QCOMPARE(child(row, "menuItemText")->property("color").value<QColor>(), QColor("white"));
     }
 
     // A read-only row cannot be opened.
@@ -745,7 +770,9 @@ private slots:
         int added = 0;
         int nested = 0;
         Hook hook;
+        bool listShown = false;
         hook.run = [&] {
+            listShown = listShown || f.area()->isVisible();
             if (++added == 3 && nested++ == 0)
                 emit menu.menuCompleted();
         };
@@ -755,6 +782,9 @@ private slots:
         menu.setDrawingFinished(false);
         emit menu.menuCompleted();
         QCOMPARE(nested, 1);
+        // Hidden while built: never a half-built list.
+        QVERIFY(!listShown);
+        QVERIFY(f.area()->isVisible());
         QVERIFY(menu.drawingFinished);
         QCOMPARE(drawn.count(), 2); // false, then true once
         QCOMPARE(linesStarting(f.sent(), "07F6A7A01"), valueRequests + valueRequests);
