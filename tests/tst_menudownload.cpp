@@ -279,6 +279,12 @@ private slots:
                                   "010000000000000X01", "23O000000000Q", QString(500, QChar('1'))});
         ignored("other sub-codes", {"F001", "0200000000", "1500000000", "9999"});
 
+        // A repeated reply must not start a second chain of requests.
+        QTest::newRow("a repeated option name asks for the next one once")
+            << QStringList{"@partial"} << QStringList{option(0, 0, 0, 0, "A0"), option(0, 0, 0, 0, "A0")}
+            << QStringList{"tree=AUDIOv-{GAINv-[Av- t0(A0,); B-- t0()]} | MOREv-{}"} << QStringList{}
+            << request("24", {0, 0, 0}, 1);
+
         // A different count is news: the node is read again.
         QTest::newRow("a different page count starts a new download")
             << QStringList{"@partial"} << QStringList{pageCount(1)} << QStringList{"tree=--{}"}

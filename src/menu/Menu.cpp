@@ -197,21 +197,32 @@ int Menu::getMaxSubitemParameterNumber(int i, int j, int k) const
 
 void Menu::resetMenuData()
 {
+    clearTree();
+    downloading = false;
+    currentMedia.clear();
+    currentMediaKnown = false;
+    // Announced, so that the Home page's bindings do not keep a drawn menu.
+    setDrawingFinished(false);
+}
+
+void Menu::clearTree()
+{
     watchdog.stop();
     watchdogRounds = 0;
     pages.clear();
     ++treeSerial;
-    downloading = false;
+    resetPositions();
+    endRereads();
+}
+
+void Menu::endRereads()
+{
+    // Re-reads belong to the tree they started on.
     inputLevelChangePending = false;
     inputLevelRebuilding = false;
     inputLevelRestartPending = false;
     cdRebuilding = false;
     stereoMonoRebuilding = false;
-    currentMedia.clear();
-    currentMediaKnown = false;
-    resetPositions();
-    // Announced, so that the Home page's bindings do not keep a drawn menu.
-    setDrawingFinished(false);
 }
 
 void Menu::resetPositions()
@@ -247,6 +258,8 @@ int Menu::formatRequest(char (&line)[32], const char *subCommand, std::initializ
 
 void Menu::send(const char *subCommand, std::initializer_list<int> numbers, int value)
 {
+    if (!telnet)
+        return;
     char line[32];
     formatRequest(line, subCommand, numbers, value);
     telnet->sendData(line);

@@ -220,4 +220,6 @@ private:
                              int value = -1);
     static void writeRow(QObject *row, const char *property, const QVariant &value);
     void resetPositions();
+    void clearTree();
+    void endRereads();
 };

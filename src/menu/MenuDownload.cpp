@@ -106,17 +106,7 @@ bool Menu::receivedPageCount(int count)
     // The same count again while its download runs is a repeated reply.
     if (count < 0 || (downloading && count == pages.size()))
         return false;
-    watchdog.stop();
-    watchdogRounds = 0;
-    pages.clear();
-    ++treeSerial;
-    resetPositions();
-    // A new tree ends whatever re-read ran on the old one.
-    inputLevelChangePending = false;
-    inputLevelRebuilding = false;
-    inputLevelRestartPending = false;
-    cdRebuilding = false;
-    stereoMonoRebuilding = false;
+    clearTree();
     downloading = true;
     setDrawingFinished(false);
     emit menuStarted();
@@ -161,10 +151,7 @@ void Menu::reopenTree()
     if (downloading)
         return;
     downloading = true;
-    inputLevelRebuilding = false;
-    inputLevelRestartPending = false;
-    cdRebuilding = false;
-    stereoMonoRebuilding = false;
+    endRereads();
     setDrawingFinished(false);
 }
 
@@ -266,49 +253,65 @@ bool Menu::receivedSubitemName(int page, int item, int subitem, QStringView name
     return true;
 }
 
+namespace {
+
+enum class Match { NameBegins, ItemBegins, NameContains };
+
+// The subitems other operations reach by name, in the order they are
+// tested: the first rule that matches records the position.
+struct PositionRule
+{
+    Match match;
+    const char *text;
+    const char *alternative;
+    MenuPosition Menu::*position;
+    const char *storedName;
+};
+
+const PositionRule positionRules[] = {
+    {Match::NameBegins, "SD1", nullptr, &Menu::sd1Position, nullptr},
+    {Match::NameBegins, "SD2", nullptr, &Menu::sd2Position, nullptr},
+    {Match::NameBegins, "USB", nullptr, &Menu::usbPosition, nullptr},
+    {Match::NameBegins, "CAPACITY", nullptr, &Menu::capacityPosition, nullptr},
+    {Match::NameBegins, "AVAILABLE", nullptr, &Menu::availablePosition, nullptr},
+    {Match::NameBegins, "FOLDER", nullptr, &Menu::folderPosition, nullptr},
+    {Match::ItemBegins, "INPUT SELECT", nullptr, &Menu::inputSelectPosition, nullptr},
+    {Match::NameBegins, "INPUT GAIN Lch", nullptr, &Menu::inputGainLchPosition, nullptr},
+    {Match::NameBegins, "INPUT GAIN Rch", nullptr, &Menu::inputGainRchPosition, nullptr},
+    {Match::NameBegins, "PHANTOM(+48V)Lch", nullptr, &Menu::phantomLchPosition, nullptr},
+    {Match::NameBegins, "PHANTOM(+48V)Rch", nullptr, &Menu::phantomRchPosition, nullptr},
+    {Match::NameContains, "LEVEL (L)", "LEVEL(L)", &Menu::levelLPosition, "LEVEL (L)"},
+    {Match::NameContains, "LEVEL (R)", "LEVEL(R)", &Menu::levelRPosition, "LEVEL (R)"},
+    {Match::ItemBegins, "PLAY AREA", nullptr, &Menu::playAreaPosition, nullptr},
+    {Match::ItemBegins, "REC FORMAT", nullptr, &Menu::recFormatPosition, nullptr},
+    {Match::ItemBegins, "STEREO/MONO", nullptr, &Menu::stereoMonoPosition, nullptr},
+};
+
+bool matches(const PositionRule &rule, const QString &name, const QString &itemName)
+{
+    switch (rule.match) {
+    case Match::NameBegins: return name.startsWith(QLatin1String(rule.text));
+    case Match::ItemBegins: return itemName.startsWith(QLatin1String(rule.text));
+    case Match::NameContains:
+        return name.contains(QLatin1String(rule.text)) || name.contains(QLatin1String(rule.alternative));
+    }
+    return false;
+}
+
+} // namespace
+
 void Menu::recordPosition(int page, int item, int subitem, QString &name)
 {
     const QString &itemName = pages.at(page).items.at(item).name;
-    const MenuPosition here{page, item, subitem};
-    const MenuPosition itemRow{page, item, 0};
-    const auto begins = [&](const char *text) { return name.startsWith(QLatin1String(text)); };
-    const auto contains = [&](const char *a, const char *b) {
-        return name.contains(QLatin1String(a)) || name.contains(QLatin1String(b));
-    };
-    if (begins("SD1"))
-        sd1Position = here;
-    else if (begins("SD2"))
-        sd2Position = here;
-    else if (begins("USB"))
-        usbPosition = here;
-    else if (begins("CAPACITY"))
-        capacityPosition = here;
-    else if (begins("AVAILABLE"))
-        availablePosition = here;
-    else if (begins("FOLDER"))
-        folderPosition = here;
-    else if (itemName.startsWith(QLatin1String("INPUT SELECT")))
-        inputSelectPosition = itemRow;
-    else if (begins("INPUT GAIN Lch"))
-        inputGainLchPosition = here;
-    else if (begins("INPUT GAIN Rch"))
-        inputGainRchPosition = here;
-    else if (begins("PHANTOM(+48V)Lch"))
-        phantomLchPosition = here;
-    else if (begins("PHANTOM(+48V)Rch"))
-        phantomRchPosition = here;
-    else if (contains("LEVEL (L)", "LEVEL(L)")) {
-        levelLPosition = here;
-        name = QStringLiteral("LEVEL (L)");
-    } else if (contains("LEVEL (R)", "LEVEL(R)")) {
-        levelRPosition = here;
-        name = QStringLiteral("LEVEL (R)");
-    } else if (itemName.startsWith(QLatin1String("PLAY AREA")))
-        playAreaPosition = itemRow;
-    else if (itemName.startsWith(QLatin1String("REC FORMAT")))
-        recFormatPosition = itemRow;
-    else if (itemName.startsWith(QLatin1String("STEREO/MONO")))
-        stereoMonoPosition = itemRow;
+    for (const PositionRule &rule : positionRules) {
+        if (!matches(rule, name, itemName))
+            continue;
+        // Positions found by their item name stand for the item's one subitem.
+        this->*rule.position = MenuPosition{page, item, rule.match == Match::ItemBegins ? 0 : subitem};
+        if (rule.storedName)
+            name = QLatin1String(rule.storedName);
+        return;
+    }
 }
 
 void Menu::querySubutemParameterNumberCommand(int page, int item, int subitem)
@@ -466,7 +469,7 @@ void Menu::watchdogExpired()
     if (watchdogRounds >= maxWatchdogRounds)
         return;
     const QList<QByteArray> requests = outstandingRequests();
-    if (requests.isEmpty())
+    if (requests.isEmpty() || !telnet)
         return;
     ++watchdogRounds;
     sinceMenuReply.restart();
