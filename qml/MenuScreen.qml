@@ -151,6 +151,12 @@ Item {
         fillOptions(row, p, j, s)
     }
 
+    // A plain connection, made after start-up's own to the same signal, so
+    // that their commands go out before the rows ask for their values: the
+    // handlers of a Connections would run before those.
+    Component.onCompleted: menu.menuCompleted.connect(buildRows)
+    Component.onDestruction: menu.menuCompleted.disconnect(buildRows)
+
     BackScreen {
         id: menuBack
 
@@ -284,9 +290,6 @@ Item {
 
         Connections {
             target: menu
-            function onMenuCompleted() {
-                buildRows()
-            }
             function onInputLevelParameterChanged(page, item, subitem, obj) {
                 refillOptions(obj, menu.getSubitemName(page, item, subitem), page, item, subitem)
             }

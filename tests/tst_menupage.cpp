@@ -288,6 +288,10 @@ private slots:
         QCOMPARE(completed.count(), 1);
         QCOMPARE(describeAll(f.rows()), fixtureRows);
         QCOMPARE(linesStarting(f.atStart, "07F6A7A01"), valueRequests);
+        // The level meters are switched on by the completed menu before the
+        // rows ask for their values.
+        QVERIFY(f.atStart.indexOf("07F6A3F01\r\n") >= 0);
+        QVERIFY(f.atStart.indexOf("07F6A3F01\r\n") < f.atStart.indexOf(valueRequests.first()));
         QVERIFY(f.window.warnings().isEmpty());
     }
 
