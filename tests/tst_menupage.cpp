@@ -28,6 +28,7 @@ FakeMenu menuFixture()
     firmware.readOnly = true;
     firmware.options = {"1.02"};
     menu.pages[4].items.append({"FIRMWARE", {firmware}});
+    menu.pages[4].items.append(FakeMenu::Item{"ABOUT", {}});
     return menu;
 }
 
@@ -269,6 +270,7 @@ const QStringList fixtureRows = {
     "range DELAY Lch 0 msec",
     "range DELAY Rch -1000 msec",
     "fixed FIRMWARE 1.02", // an item whose only subitem is read-only
+    "header ABOUT",        // an item without subitems
 };
 
 } // namespace
@@ -340,6 +342,7 @@ private slots:
         QTest::newRow("two subitems") << "INPUT GAIN" << 2;
         QTest::newRow("three subitems") << "CURRENT MEDIA" << 3;
         QTest::newRow("one of two hidden") << "OPTIONS" << 1;
+        QTest::newRow("no subitems") << "ABOUT" << 0;
     }
     void guideLines()
     {
