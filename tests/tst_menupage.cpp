@@ -572,6 +572,15 @@ private slots:
         f.window.click(child(right, "rangeButton"));
         QVERIFY(!child(left, "rangeBar")->isVisible());
         QVERIFY(child(right, "rangeBar")->isVisible());
+        // A press on the panel's empty part, over the value button of the row
+        // above, stays on the panel.
+        QQuickItem *panel = child(right, "rangeBar");
+        const QPointF empty(300 * f.pt(), 45 * f.pt());
+        QVERIFY(child(left, "rangeButton")->contains(child(left, "rangeButton")->mapFromItem(panel, empty)));
+        f.window.click(panel, empty);
+        QVERIFY(child(right, "rangeBar")->isVisible());
+        QVERIFY(!child(left, "rangeBar")->isVisible());
+        QCOMPARE(f.sent(), QByteArray());
         f.window.backend().comm.logoutRequest();
         QVERIFY(!child(right, "rangeBar")->isVisible());
     }
