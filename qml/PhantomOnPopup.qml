@@ -37,9 +37,10 @@ Rectangle {
     }
 
     function close(confirmed) {
-        if (popupMessage.opacity === 0)
-            return
         const waiting = okButton.visible
+        // Just shown, the box is still transparent but already waits for an answer.
+        if (popupMessage.opacity === 0 && !waiting)
+            return
         setAnswerable(false)
         if (waiting && !confirmed)
             menu.changedCommandMenuData()

@@ -694,6 +694,23 @@ private slots:
         QVERIFY(f.window.warnings().isEmpty());
     }
 
+    // A banner in the same moment as the box: the box goes before it shows,
+    // as on Cancel, and does not come up beside the banner.
+    void bannerRightAfterTheBox()
+    {
+        MenuWindow f;
+        QVERIFY(f.start());
+        QQuickItem *box = f.confirmation();
+        emit f.window.backend().menu.phantomOnPopup(0, 2, 1, 1);
+        emit f.window.backend().comm.popupReceived(2);
+        QVERIFY(!child(box, "phantomOk")->isVisible());
+        QVERIFY(!child(box, "phantomCatcher")->isVisible());
+        QCOMPARE(f.sent(), linesOf(valueRequests));
+        QTest::qWait(500);
+        QCOMPARE(box->opacity(), 0.0);
+        QCOMPARE(f.window.find("popup")->opacity(), 1.0);
+    }
+
     // A second edit while the box is up replaces the first.
     void lastHeldEditIsConfirmed()
     {
