@@ -20,3 +20,14 @@ var dialogBox = "#dbdbdb"
 var busyShade = "#aa000000"
 // The labels of the manual login page.
 var label = "#A0A0A0"
+
+// The MENU page.
+// The thin line above each row of the menu.
+var menuLine = "#5A5A5A"
+// The dark field of a value: a list at rest, a read-only plate, a range's button.
+var menuField = "#282828"
+// Behind a row's name while its list has the focus.
+var menuFocus = "#B0C2ED"
+// Entries of an open list of options.
+var menuEntry = "#8C8C8C"
+var menuEntryHighlighted = "#B4B4B4"

@@ -1,9 +1,11 @@
 import QtQuick 2.8
 
 // The confirmation before phantom power is switched on: it holds back one
-// edit of the device menu until the operator confirms it.
+// edit of the device menu until the operator confirms it. Any way it goes
+// away other than OK counts as Cancel, so that the edited row goes back to
+// the recorder's value.
 Rectangle {
-    id: phantomOnPopupRoot
+    id: popupMessage
     width: ptSize * 400
     height: ptSize * 80
     color: "#E8E8E8"
@@ -21,74 +23,88 @@ Rectangle {
         item = j
         subitem = k
         value = l
-        fade.stop()
-        fade.from = 0
-        fade.to = 1
-        fade.start()
-        catcher.visible = true
-        okButton.visible = true
-        cancelButton.visible = true
+        // From wherever a running fade has got to: a fade-out must not go on
+        // to hide a box whose buttons are live.
+        popupAnimation.stop()
+        popupAnimation.from = popupMessage.opacity
+        popupAnimation.to = 1
+        popupAnimation.start()
+        setAnswerable(true)
     }
 
     function hide() {
-        if (phantomOnPopupRoot.opacity === 0)
-            return
-        fade.from = 1
-        fade.to = 0
-        fade.start()
-        catcher.visible = false
-        okButton.visible = false
-        cancelButton.visible = false
+        close(false)
     }
 
+    function close(confirmed) {
+        const waiting = okButton.visible
+        // Just shown, the box is still transparent but already waits for an answer.
+        if (popupMessage.opacity === 0 && !waiting)
+            return
+        setAnswerable(false)
+        if (waiting && !confirmed)
+            menu.changedCommandMenuData()
+        if (popupAnimation.running && popupAnimation.to === 0)
+            return
+        popupAnimation.stop()
+        popupAnimation.from = popupMessage.opacity
+        popupAnimation.to = 0
+        popupAnimation.start()
+    }
+
+    function setAnswerable(on) {
+        popupMouseArea.visible = on
+        okButton.visible = on
+        cancelButton.visible = on
+    }
+
+    // Takes every press on the box while it can be answered.
     MouseArea {
-        id: catcher
+        id: popupMouseArea
         objectName: "phantomCatcher"
         anchors.fill: parent
         visible: false
     }
 
     Text {
+        id: popupMessageText
+        objectName: "phantomText"
         x: ptSize * 11
         y: ptSize * 11
+        color: "black"
         font.pixelSize: ptSize * 18
+        wrapMode: Text.WordWrap
         textFormat: Text.PlainText
         text: "Phantom power ON?"
     }
 
-    TimerEventButtonRect {
+    PhantomOnPopupButton {
         id: okButton
         objectName: "phantomOk"
         x: ptSize * 10
         y: ptSize * 40
-        width: ptSize * 144
-        height: ptSize * 30
         text: "OK"
         visible: false
         onClicked: {
             menu.changedSubitemObjectValue(page, item, subitem, value, 1)
-            phantomOnPopupRoot.hide()
+            popupMessage.close(true)
         }
     }
 
-    TimerEventButtonRect {
+    PhantomOnPopupButton {
         id: cancelButton
         objectName: "phantomCancel"
-        x: ptSize * 246
+        anchors.right: parent.right
+        anchors.rightMargin: ptSize * 10
         y: ptSize * 40
-        width: ptSize * 144
-        height: ptSize * 30
         text: "Cancel"
         visible: false
-        onClicked: {
-            menu.changedCommandMenuData()
-            phantomOnPopupRoot.hide()
-        }
+        onClicked: popupMessage.close(false)
     }
 
     PropertyAnimation {
-        id: fade
-        target: phantomOnPopupRoot
+        id: popupAnimation
+        target: popupMessage
         property: "opacity"
         duration: 400
         easing.type: Easing.OutQuart
