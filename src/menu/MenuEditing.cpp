@@ -62,19 +62,21 @@ void Menu::setSubitemObjectValue(int page, int item, int subitem, int value)
     const MenuSubitem *node = subitemAt(page, item, subitem);
     if (!node)
         return;
-    if (itemNode->subitems.size() == 1) {
-        const QPointer<QObject> row = itemNode->object;
+    // An item with one subitem shows its value on the item's row.
+    const bool single = itemNode->subitems.size() == 1;
+    const QPointer<QObject> row = single ? itemNode->object : node->object;
+    if (node->type != 0) {
+        // A range, on a subitem's row or alone on its item's row.
+        const int milliseconds = value * 10 - 1000;
+        writeRow(row, "oldIndex", milliseconds);
+        writeRow(row, "rangeData", milliseconds);
+        return;
+    }
+    if (single) {
         if (inputSelectPosition.is(page, item, subitem))
             levelTest(page, item, subitem, row, value);
         writeRow(row, "comboBoxCurrentIndex", value);
         writeRow(row, "oldIndex", value);
-        return;
-    }
-    const QPointer<QObject> row = node->object;
-    if (node->type != 0) {
-        const int milliseconds = value * 10 - 1000;
-        writeRow(row, "oldIndex", milliseconds);
-        writeRow(row, "rangeData", milliseconds);
         return;
     }
     if (inputGainLchPosition.is(page, item, subitem) || inputGainRchPosition.is(page, item, subitem))
