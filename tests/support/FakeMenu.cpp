@@ -1,6 +1,7 @@
 #include "FakeMenu.h"
 
 #include "FakeRecorder.h"
+#include "MenuLines.h"
 
 namespace {
 
@@ -30,30 +31,21 @@ int pairNumber(const QByteArray &request, int index)
     return low && high ? value : -1;
 }
 
-QByteArray field(int number)
+// A reply line as the recorder sends it: "0FF6AFA" and the reply text.
+QList<QByteArray> reply(const QString &text)
 {
-    return QByteArray::number(number).rightJustified(2, '0') + "00";
+    return {"0FF6AFA" + text.toUtf8()};
 }
 
-QByteArray pair(int number)
+QString text(const QByteArray &name)
 {
-    return QByteArray::number(number % 100).rightJustified(2, '0')
-           + QByteArray::number(number / 100).rightJustified(2, '0');
+    return QString::fromUtf8(name);
 }
 
-QByteArray flag(bool on)
-{
-    return on ? "01" : "00";
-}
-
+// A request line without its CR LF.
 QByteArray request(const char *sub, std::initializer_list<int> nodes, int number = -1)
 {
-    QByteArray line = prefix + sub;
-    for (const int n : nodes)
-        line += field(n);
-    if (number >= 0)
-        line += pair(number);
-    return line;
+    return MenuLines::request(sub, nodes, number).chopped(2);
 }
 
 bool hiddenPage(const QByteArray &name)
@@ -103,44 +95,42 @@ QList<QByteArray> FakeMenu::answer(const QByteArray &line)
     const int p = node(line, 0);
     const int j = node(line, 1);
     const int k = node(line, 2);
-    const QByteArray reply = "0FF6AFA" + sub;
+    using namespace MenuLines;
 
     if (sub == "10")
-        return {reply + field(pages.size())};
+        return reply("10" + node(pages.size()));
     if (p < 0 || p >= pages.size())
         return {};
     if (sub == "20")
-        return {reply + field(p) + pages[p].name};
+        return reply(pageName(p, text(pages[p].name)));
     if (sub == "11")
-        return {reply + field(p) + field(pages[p].items.size())};
+        return reply(itemCount(p, pages[p].items.size()));
     const Item *theItem = item(p, j);
     if (!theItem)
         return {};
     if (sub == "21")
-        return {reply + field(p) + field(j) + theItem->name};
+        return reply(itemName(p, j, text(theItem->name)));
     if (sub == "13")
-        return {reply + field(p) + field(j) + field(theItem->subitems.size())};
+        return reply(subitemCount(p, j, theItem->subitems.size()));
     Subitem *s = subitem(p, j, k);
     if (!s)
         return {};
-    const QByteArray nodes = field(p) + field(j) + field(k);
     if (sub == "23")
-        return {reply + nodes + s->name};
+        return reply(subitemName(p, j, k, text(s->name)));
     if (sub == "14")
-        return {reply + nodes + pair(s->options.size()) + QByteArray::number(s->type).rightJustified(2, '0')
-                + flag(s->readOnly) + flag(s->visible)};
+        return reply(parameters(p, j, k, s->options.size(), s->type, s->readOnly, s->visible));
     if (sub == "24") {
-        const int option = pairNumber(line, 3);
-        if (option < 0 || option >= s->options.size())
+        const int index = pairNumber(line, 3);
+        if (index < 0 || index >= s->options.size())
             return {};
-        return {reply + nodes + pair(option) + s->options.at(option)};
+        return reply(option(p, j, k, index, text(s->options.at(index))));
     }
     if (sub == "01")
-        return {reply + nodes + pair(s->value)};
+        return reply(value(p, j, k, s->value));
     if (sub == "03") {
-        const int value = pairNumber(line, 3);
-        if (value >= 0)
-            s->value = value;
+        const int newValue = pairNumber(line, 3);
+        if (newValue >= 0)
+            s->value = newValue;
         return {};
     }
     return {};
