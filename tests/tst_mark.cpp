@@ -127,6 +127,31 @@ private slots:
         QCOMPARE(f.sent(), poll.repeated(3));
     }
 
+
+    // A recorder that never answers the count is asked for about five seconds
+    // (twenty retries), not for the whole session; the next request starts
+    // afresh with twenty more.
+    void retriesStopWithoutCountReply()
+    {
+        MarkFixture f;
+        QVERIFY(f.logIn());
+        for (int round = 1; round <= 2; ++round) {
+            f.mark.requestMarkList();
+            QVERIFY(f.retryRuns());
+            const int retry = f.holdRetry();
+            f.tick(retry, Mark::maxRetries - 1);
+            QVERIFY(f.mark.timerId != 0);
+            f.tick(retry);
+            QVERIFY(f.idle());
+            f.tick(retry, 3);
+            QCOMPARE(f.sent(), poll.repeated(round * (1 + Mark::maxRetries)));
+        }
+        QCOMPARE(Mark::maxRetries * Mark::retryIntervalMs, 5000);
+
+        // A late count reply is still taken.
+        f.mark.recievedCommandFF03(QStringLiteral("DD0100"));
+        QCOMPARE(f.mark.markCount, 1);
+    }
     // Only the tick of the timer in timerId re-sends the poll.
     void timerTicks_data()
     {

@@ -15,6 +15,7 @@ void Mark::requestMarkList()
 {
     telnet->sendData(pollCommand);
     stopRetry();
+    retriesLeft = maxRetries;
     timerId = startTimer(retryIntervalMs, Qt::CoarseTimer);
 }
 
@@ -92,8 +93,11 @@ void Mark::redrawMark()
 
 void Mark::timerEvent(QTimerEvent *event)
 {
-    if (event->timerId() == timerId && timerId != 0)
-        telnet->sendData(pollCommand);
+    if (event->timerId() != timerId || timerId == 0)
+        return;
+    telnet->sendData(pollCommand);
+    if (--retriesLeft <= 0)
+        stopRetry();
 }
 
 void Mark::stopRetry()

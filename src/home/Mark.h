@@ -15,10 +15,12 @@ public:
     explicit Mark(QObject *parent = nullptr);
 
     static constexpr int retryIntervalMs = 250;
+    // A recorder that never answers the count is asked for about five seconds.
+    static constexpr int maxRetries = 20;
     static constexpr int maxMarks = 9999;
 
     // Asks for the mark count and the track top, and keeps asking every
-    // 250 ms until the mark count arrives.
+    // 250 ms until the mark count arrives, at most `maxRetries` times.
     void requestMarkList();
     void clearMarks();
     void skipPrevious(int elapsed);
@@ -41,5 +43,6 @@ protected:
 
 private:
     void stopRetry();
+    int retriesLeft = 0;
     void requestMark(int number);
 };
