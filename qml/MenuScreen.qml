@@ -188,10 +188,9 @@ Item {
 
             ScrollBar.vertical: ScrollBar {
                 objectName: "menuScrollBar"
+                // On the list's right edge, as high as the list: the list lays
+                // it out itself, so that resizing the window loops no anchors.
                 parent: menuArea
-                anchors.top: parent.top
-                anchors.bottom: parent.bottom
-                anchors.right: parent.right
                 // As wide as its handle: it covers no more of the rows than that.
                 padding: 0
                 contentItem: CommonScrollBarItem {}

@@ -21,6 +21,8 @@ Item {
         width: parent.width
         height: parent.height
         textFormat: Text.PlainText
+        // A text that grows while the marquee rests is measured again at once.
+        onTextChanged: startScroll()
 
         function startScroll() {
             textScrollToOn.stop()

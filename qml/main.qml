@@ -18,6 +18,8 @@ Window {
     property real appHeight: width * 2148 > height * 1242 ? height : width * 2148 / 1242
     property real appWidth: appHeight * 1242 / 2148
     property real ptSize: appHeight / 716
+    // No tab row above the pages here.
+    readonly property real headerHeight: 0
 
     // The window's overlays, for the pages.
     readonly property Item popup: overlays.banner
