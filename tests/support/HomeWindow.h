@@ -104,7 +104,18 @@ struct HomeWindow
         for (const QByteArray &line : lines)
             bytes += "0" + line + "\r\n";
         recorder.send(bytes);
-        return QTest::qWaitFor([&] { return read.count() >= lines.size(); }, 3000);
+        // Other replies may come in between (answers to the polls): wait for
+        // these lines, in their order.
+        return QTest::qWaitFor(
+            [&] {
+                int next = 0;
+                for (const QList<QVariant> &args : qAsConst(read)) {
+                    if (next < lines.size() && args.at(0).toString().toLatin1() == lines.at(next))
+                        ++next;
+                }
+                return next == lines.size();
+            },
+            3000);
     }
 
     // What the recorder heard since the last call, once it is quiet.
