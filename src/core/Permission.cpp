@@ -68,10 +68,17 @@ void Permission::sessionEnded()
     setOkPermission(false);
 }
 
-void Permission::sendIfPermitted(const char *command)
+bool Permission::sendIfPermitted(const char *command)
 {
-    if (okPermission)
-        telnet->sendData(command);
+    if (!okPermission)
+        return false;
+    telnet->sendData(command);
+    return true;
+}
+
+bool Permission::sendIfPermitted(const QByteArray &command)
+{
+    return sendIfPermitted(command.constData());
 }
 
 void Permission::setOkPermission(bool value)

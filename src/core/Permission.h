@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
@@ -32,8 +33,10 @@ public:
     // The session ended: the right it held is gone with it.
     void sessionEnded();
 
-    // Writes a command only while the right is held; otherwise drops it.
-    void sendIfPermitted(const char *command);
+    // Writes a complete command in one call while the editing right is held;
+    // true when it went out.
+    bool sendIfPermitted(const char *command);
+    bool sendIfPermitted(const QByteArray &command);
 
     qint32 isReadOnly = true;
     qint32 okPermission = false;

@@ -1,14 +1,28 @@
 #include "Browse.h"
 
 #include "Medium.h"
+#include "NumberFields.h"
 #include "ObjectListModel.h"
 #include "Permission.h"
 #include "PropertyStore.h"
 
+namespace {
+const QString modelName = QStringLiteral("browseModel");
+}
+
 Browse::Browse(QObject *parent)
     : QObject(parent)
 {
-    ObjectListModel::publish(QStringLiteral("browseModel"), browseModel);
+    connect(&nowFolder, &BrowseObject::nameChanged, this, &Browse::nowFolderNameChanged);
+    connect(&nowFolder, &BrowseObject::numberChanged, this, &Browse::nowFolderNumberChanged);
+    connect(&currentFolder, &BrowseObject::nameChanged, this, &Browse::currentFolderNameChanged);
+    connect(&currentFolder, &BrowseObject::numberChanged, this, &Browse::currentFolderNumberChanged);
+    ObjectListModel::publish(modelName, browseModel);
+}
+
+Browse::~Browse()
+{
+    qDeleteAll(browseModel);
 }
 
 void Browse::setDialogString(const QString &value)
@@ -16,40 +30,168 @@ void Browse::setDialogString(const QString &value)
     storeProperty(this, dialogString, value, &Browse::dialogStringChanged);
 }
 
-void Browse::recievedCommandFF6B(QString data)
+void Browse::setBrowseDialogString(const QString &value)
 {
-    // The folder listing and the file operations that these replies report
-    // are not part of this build yet.
-    Q_UNUSED(data)
+    storeProperty(this, browseDialogString, value, &Browse::browseDialogStringChanged);
 }
 
-void Browse::resetBrowseData()
+void Browse::setCurrentFileNumber(int value)
 {
-    dialogString.clear();
-    statusIcon = 0;
-    busy = 0;
+    storeProperty(this, currentFileNumber, value, &Browse::currentFileNumberChanged);
 }
 
-void Browse::restartBrowse()
+void Browse::send(const QByteArray &command)
 {
-    startBrowse();
+    permission->sendIfPermitted(command);
+}
+
+bool Browse::sendNumbered(const char *subCommand, int number)
+{
+    if (!hasMedium() || !isNumber(number))
+        return false;
+    char command[] = "07F6Bssmmnnnn\r\n";
+    command[5] = subCommand[0];
+    command[6] = subCommand[1];
+    command[7] = mediaCode.at(0).toLatin1();
+    command[8] = mediaCode.at(1).toLatin1();
+    putNumberField(command + 9, number);
+    return permission->sendIfPermitted(command);
+}
+
+void Browse::requestCurrentFolder()
+{
+    if (statusIcon == 0 || !hasMedium())
+        return;
+    send("07F6B00\r\n");
+    send(commandBrowseInit);
 }
 
 void Browse::startBrowse()
 {
-    if (statusIcon == 0 || mediaCode.startsWith(QLatin1Char('F')) || !permission->okPermission)
+    requestCurrentFolder();
+}
+
+void Browse::restartBrowse()
+{
+    currentFolder.setNumber(-1);
+    requestCurrentFolder();
+}
+
+void Browse::openFolder(int number)
+{
+    if (!isNumber(number))
         return;
-    permission->sendIfPermitted("07F6B00\r\n");
-    permission->sendIfPermitted(commandBrowseInit);
+    // The listing of the folder left behind ends here: its later replies
+    // belong to no folder shown.
+    endListing();
+    clearNowFolderList();
+    nowFolder.setName(QString());
+    nowFolder.setNumber(number);
+    requestCurrentFolder();
+}
+
+void Browse::goToCurrentFolder()
+{
+    openFolder(currentFolder.number());
+}
+
+void Browse::upFolder()
+{
+    if (!hasMedium())
+        return;
+    const QString name = nowFolder.name();
+    const int cut = name.lastIndexOf(QLatin1Char('\\'));
+    const QString parent = cut < 0 ? QString() : name.left(cut);
+    QByteArray command = "07F6B02" + mediaCode.toLatin1() + '\\' + parent.toUtf8() + "\r\n";
+    endListing();
+    clearNowFolderList();
+    send(command);
+}
+
+void Browse::setToCurrentFolder()
+{
+    send("07F6B01\\" + nowFolder.name().toUtf8() + "\r\n");
+    requestCurrentFolder();
 }
 
 void Browse::setCurrentMediaNumber(QString NewMedia)
 {
+    if (NewMedia != mediaName)
+        nowFolder.resetObject();
+    mediaName = NewMedia;
     mediaCode = Medium::browseCode(NewMedia);
-    startBrowse();
+    if (!hasMedium())
+        clearNowFolderList();
+    endListing();
+    busy = 0;
+    // Whatever ran on the other medium is over.
+    setDialogString(QString());
+    setCurrentFileNumber(-1);
+    if (statusIcon == 0)
+        setBrowseDialogString(mediaName + QStringLiteral(" is not available"));
+    currentFolder.setNumber(-1);
+    requestCurrentFolder();
 }
 
 void Browse::setStatus(int newStatus)
 {
     statusIcon = newStatus;
+    if (newStatus != 0) {
+        setBrowseDialogString(QString());
+        if (restartPending) {
+            restartPending = false;
+            reloadNowFolder();
+        }
+        return;
+    }
+    endListing();
+    if (busy == 0) {
+        clearNowFolderList();
+        setBrowseDialogString(mediaName + QStringLiteral(" is not available"));
+    }
+}
+
+void Browse::reloadNowFolder()
+{
+    if (statusIcon == 0) {
+        restartPending = true;
+        return;
+    }
+    busy = 0;
+    if (nowFolder.number() == -1) {
+        setDialogString(QString());
+        currentFolder.setNumber(-1);
+        requestCurrentFolder();
+    } else {
+        openFolder(nowFolder.number());
+        setDialogString(QString());
+    }
+}
+
+void Browse::clearNowFolderList()
+{
+    ObjectListModel::replace(modelName, browseModel, {});
+}
+
+void Browse::publishList()
+{
+    ObjectListModel::publish(modelName, browseModel);
+}
+
+void Browse::endListing()
+{
+    listing = false;
+    step = Step::None;
+    expectedNumber = -1;
+}
+
+void Browse::resetBrowseData()
+{
+    setCurrentFileNumber(-1);
+    setDialogString(QString());
+    currentFolder.resetObject();
+    nowFolder.resetObject();
+    endListing();
+    statusIcon = 0;
+    busy = 0;
 }
