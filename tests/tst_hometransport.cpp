@@ -348,6 +348,8 @@ private slots:
             };
             check("levelBarL", "levelPeakL", row.l, row.lPeak);
             check("levelBarR", "levelPeakR", row.r, row.rPeak);
+            if (QTest::currentTestFailed())
+                return;
             QVERIFY2(h().item("levelOverL")->isVisible() == row.lOver, row.name);
             QVERIFY2(h().item("levelOverR")->isVisible() == row.rOver, row.name);
         }
@@ -372,8 +374,9 @@ private slots:
         const QColor beyond = pixelAt(shot, meter, 351, 4);
         QVERIFY2(beyond.red() < 80 && beyond.green() < 80, qPrintable(beyond.name()));
 
-        // A lone peak in segment 1 and in segment 58, in the bar's colours there.
-        play({levels(0, 0, 2, 59)});
+        // A lone peak in segment 1, and one past the scale held in segment 58,
+        // in the bar's colours there.
+        play({levels(0, 0, 2, 0xFF)});
         QTest::qWait(50);
         shot = h().window.screenshot();
         const QColor firstPeak = pixelAt(shot, meter, 16, 4), lastPeak = pixelAt(shot, meter, 344, 42);
