@@ -71,6 +71,30 @@ Item {
             }
         }
 
+        HomeRecFormat {
+            objectName: "homeRecFormat"
+            visible: !playOnly
+        }
+
+        HomeRecFs {
+            objectName: "homeRecFs"
+            visible: !playOnly
+        }
+
+        HomeLevelMeter {
+            visible: !homeLevelMeterMono.visible
+        }
+
+        HomeLevelMeterMono {
+            id: homeLevelMeterMono
+            objectName: "homeLevelMeterMono"
+            visible: !playOnly && comm.monoMix
+        }
+
+        HomeTransportButtons {
+            objectName: "homeTransportButtons"
+        }
+
         HomeLabelButton {
             id: markButton
             objectName: "markButton"
