@@ -11,6 +11,8 @@
 #include <QtTest>
 #include <functional>
 
+Q_DECLARE_METATYPE(std::function<void(Browse &)>)
+
 namespace {
 
 QByteArray linesOf(const QList<QByteArray> &lines)
@@ -345,6 +347,225 @@ private slots:
         f.browse->setStatus(16);
         QCOMPARE(f.sent(), linesOf({"07F6B00", "07F6B05"}));
         QCOMPARE(f.browse->busy, 0);
+    }
+
+    // Every operation: its arguments, the one line it sends (or nothing),
+    // `busy` afterwards and whether it was refused as a failure.
+    void operations_data()
+    {
+        QTest::addColumn<std::function<void(Browse &)>>("call");
+        QTest::addColumn<QByteArray>("sent");
+        QTest::addColumn<int>("busy");
+        QTest::addColumn<int>("failures");
+        QTest::addColumn<int>("playlistFailures");
+        const auto row = [](const char *name, std::function<void(Browse &)> call, const QByteArray &sent, int busy,
+                            int failures = 0, int playlistFailures = 0) {
+            QTest::newRow(name) << call << sent << busy << failures << playlistFailures;
+        };
+        row("create folder", [](Browse &b) { b.createFolder("Live"); }, "07F6B15000100Live\r\n", 1);
+        row("create folder, forbidden characters removed",
+            [](Browse &b) { b.createFolder("a/b\\c:d*e?f\"g<h>i|j"); }, "07F6B15000100abcdefghij\r\n", 1);
+        row("create folder, controls and DEL removed",
+            [](Browse &b) { b.createFolder(QString("x\ty\r\nz") + QChar(0x7F) + QChar(0x1B) + "!"); },
+            "07F6B15000100xyz!\r\n", 1);
+        row("create folder without a name", [](Browse &b) { b.createFolder(""); }, "", 0, 1);
+        row("create folder named ..", [](Browse &b) { b.createFolder(".."); }, "", 0, 1);
+        row("create folder of dots and spaces", [](Browse &b) { b.createFolder(" . . "); }, "", 0, 1);
+        row("create folder of removed characters only", [](Browse &b) { b.createFolder("///"); }, "", 0, 1);
+        row("rename folder", [](Browse &b) { b.renameFolder(3, "Encores"); }, "07F6B13000300Encores\r\n", 1);
+        row("rename folder 10000", [](Browse &b) { b.renameFolder(10000, "x"); }, "", 0);
+        row("rename folder to a dot", [](Browse &b) { b.renameFolder(3, "."); }, "", 0, 1);
+        row("delete folder", [](Browse &b) { b.deleteFolder(3); }, "07F6B14000300\r\n", 1);
+        row("delete folder -1", [](Browse &b) { b.deleteFolder(-1); }, "", 0);
+        row("sort by time", [](Browse &b) { b.sortByTime(); }, "07F6B03000100\r\n", 1);
+        row("sort by name", [](Browse &b) { b.sortByName(); }, "07F6B03010100\r\n", 1);
+        row("select file", [](Browse &b) { b.selectFile(2); }, "07F6B270200\r\n", 0);
+        row("select file 12345", [](Browse &b) { b.selectFile(12345); }, "", 0);
+        row("rename file keeps its extension",
+            [](Browse &b) { b.renameFile(7, "Take.WAV", "old.mp3"); }, "07F6B23000700Take.mp3\r\n", 1);
+        row("rename file in upper case", [](Browse &b) { b.renameFile(7, "Take", "OLD.WAV"); },
+            "07F6B23000700Take.wav\r\n", 1);
+        row("rename file without an extension", [](Browse &b) { b.renameFile(7, "Take.mp3", "old"); },
+            "07F6B23000700Take\r\n", 1);
+        row("rename file to its extension only", [](Browse &b) { b.renameFile(7, ".wav", "old.wav"); }, "", 0, 1);
+        row("rename file to slashes", [](Browse &b) { b.renameFile(7, "///", "old.wav"); }, "", 0, 1);
+        row("rename file -1", [](Browse &b) { b.renameFile(-1, "Take", "old.wav"); }, "", 0);
+        row("delete file", [](Browse &b) { b.deleteFile(2); }, "07F6B24000200\r\n", 1);
+        row("delete file 12345", [](Browse &b) { b.deleteFile(12345); }, "", 0);
+        row("delete by full path", [](Browse &b) { b.deleteFileFullPath("A:\\_playlists\\Set list.ppl"); },
+            "07F6B26A:\\_playlists\\Set list.ppl\r\n", 1);
+        row("delete by full path, line ends removed", [](Browse &b) { b.deleteFileFullPath("A:\\x\r\n07F6B25"); },
+            "07F6B26A:\\x07F6B25\r\n", 1);
+        row("delete by an empty path", [](Browse &b) { b.deleteFileFullPath(""); }, "", 0, 1, 1);
+        row("delete by a climbing path", [](Browse &b) { b.deleteFileFullPath("A:\\_playlists\\..\\TAKE.wav"); }, "",
+            0, 1, 1);
+        row("copy into the root", [](Browse &b) { b.copyFile("B:\\L\\F.wav", "B:\\F.wav"); },
+            "07F6B0400B:\\L\\F.wav\r\n07F6B0415B:\\F.wav\r\n", 1);
+        row("copy into a folder", [](Browse &b) { b.copyFile("B:\\L\\F.wav", "B:\\M\\F.wav"); },
+            "07F6B0400B:\\L\\F.wav\r\n07F6B0415B:\\M\\F.wav\r\n", 1);
+        row("copy onto itself", [](Browse &b) { b.copyFile("B:\\L\\F.wav", "B:\\l\\f.WAV"); }, "", 0, 1);
+        row("copy from nowhere", [](Browse &b) { b.copyFile("", "B:\\F.wav"); }, "", 0, 1);
+        row("undo", [](Browse &b) { b.undo(); }, "07F6B25\r\n", 0);
+        row("query information", [](Browse &b) { b.queryInfo(2); }, "07F6B22000200\r\n", 0);
+        row("query information -1", [](Browse &b) { b.queryInfo(-1); }, "", 0);
+    }
+    void operations()
+    {
+        QFETCH(std::function<void(Browse &)>, call);
+        QFETCH(QByteArray, sent);
+        QFETCH(int, busy);
+        QFETCH(int, failures);
+        QFETCH(int, playlistFailures);
+        BrowseFixture f(false);
+        QVERIFY(f.start());
+        f.listConcert();
+        f.sent();
+        QSignalSpy failed(f.browse.get(), &Browse::execFailed);
+        QSignalSpy playlistFailed(f.browse.get(), &Browse::endDeletePpl);
+        call(*f.browse);
+        QCOMPARE(f.sent(), sent);
+        QCOMPARE(f.browse->busy, busy);
+        QCOMPARE(failed.count(), failures);
+        QCOMPARE(playlistFailed.count(), playlistFailures);
+
+        // Without the editing right nothing goes out, and nothing is pending.
+        f.browse->busy = 0;
+        f.permission.recievedCommandFF6AFE(QStringLiteral("10"));
+        call(*f.browse);
+        QCOMPARE(f.sent(50), QByteArray());
+        QCOMPARE(f.browse->busy, 0);
+    }
+
+    // Operations that need the medium or a listed folder send nothing without them.
+    void operationsNeedAMediumAndAFolder()
+    {
+        BrowseFixture f(false);
+        QVERIFY(f.start("CD"));
+        QSignalSpy failed(f.browse.get(), &Browse::execFailed);
+        f.browse->createFolder("Live");
+        f.browse->renameFolder(1, "x");
+        f.browse->deleteFolder(1);
+        f.browse->sortByTime();
+        f.browse->sortByName();
+        f.browse->renameFile(1, "x", "y.wav");
+        f.browse->deleteFile(1);
+        f.browse->queryInfo(1);
+        f.browse->setCurrentMediaNumber("SD1");
+        f.sent();
+        // A medium, but no folder listed yet: nothing to sort or create in.
+        f.browse->sortByTime();
+        f.browse->createFolder("Live");
+        QCOMPARE(f.sent(50), QByteArray());
+        QCOMPARE(f.browse->busy, 0);
+        QCOMPARE(failed.count(), 0);
+    }
+
+    // The replies of the operations: the progress text, then done (the folder
+    // is listed again) or failed (reported, nothing left pending).
+    void operationReplies_data()
+    {
+        QTest::addColumn<QStringList>("replies");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<int>("busy");
+        QTest::addColumn<int>("failures");
+        QTest::addColumn<int>("playlistFailures");
+        QTest::addColumn<QByteArray>("sent");
+        const QByteArray relist = linesOf({"07F6B00", "07F6B05"});
+        const QList<QPair<const char *, const char *>> progress = {
+            {"83", "Sorting"},         {"84", "Copying"},       {"93", "Renaming"},
+            {"94", "Deleting folder"}, {"95", "Creating folder"}, {"A3", "Renaming"},
+            {"A4", "Deleting file"},   {"A5", "Undo working"},  {"A6", "Deleting playlist"}};
+        for (const auto &code : progress) {
+            QTest::newRow(qPrintable(QString(code.first) + " started")) << QStringList{QString(code.first) + "00"}
+                                                                     << QStringList{code.second} << 1 << 0 << 0
+                                                                     << QByteArray();
+            QTest::newRow(qPrintable(QString(code.first) + " done"))
+                << QStringList{QString(code.first) + "00", QString(code.first) + "11"}
+                << QStringList{code.second, ""} << 0 << 0 << 0 << relist;
+        }
+        QTest::newRow("A4 failed") << QStringList{"A400", "A412"} << QStringList{"Deleting file", ""} << 0 << 1 << 0
+                                   << QByteArray();
+        QTest::newRow("A6 failed") << QStringList{"A600", "A612"} << QStringList{"Deleting playlist", ""} << 0 << 1
+                                   << 1 << QByteArray();
+        QTest::newRow("started twice, said once") << QStringList{"8300", "8300"} << QStringList{"Sorting"} << 1 << 0
+                                                  << 0 << QByteArray();
+        QTest::newRow("other status") << QStringList{"A499", "A4"} << QStringList() << 1 << 0 << 0 << QByteArray();
+    }
+    void operationReplies()
+    {
+        QFETCH(QStringList, replies);
+        QFETCH(QStringList, texts);
+        QFETCH(int, busy);
+        QFETCH(int, failures);
+        QFETCH(int, playlistFailures);
+        QFETCH(QByteArray, sent);
+        BrowseFixture f(false);
+        QVERIFY(f.start());
+        f.listConcert();
+        f.browse->deleteFile(2); // an operation is pending
+        f.sent();
+        QStringList shown;
+        QObject::connect(f.browse.get(), &Browse::dialogStringChanged,
+                         [&] { shown.append(f.browse->getDialogString()); });
+        QSignalSpy failed(f.browse.get(), &Browse::execFailed);
+        QSignalSpy playlistFailed(f.browse.get(), &Browse::endDeletePpl);
+        f.play(replies);
+        QCOMPARE(shown, texts);
+        QCOMPARE(f.browse->busy, busy);
+        QCOMPARE(failed.count(), failures);
+        QCOMPARE(playlistFailed.count(), playlistFailures);
+        QCOMPARE(f.sent(), sent);
+    }
+
+    // A file's information: tabs become line breaks; only a listed file takes it.
+    void information()
+    {
+        BrowseFixture f(false);
+        QVERIFY(f.start());
+        f.listConcert();
+        QSignalSpy changed(f.browse.get(), &Browse::infoChanged);
+        f.play({"A2000200" "00" "96kHz\t24bit\tStereo"});
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(f.browse->getInfo(2), QString("96kHz\n24bit\nStereo"));
+        // No file 5 is listed: nothing.
+        f.play({"A2000500" "00" "x"});
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(f.browse->getInfo(0), QString());
+        // Positions that no entry has read as no information, also after the list went.
+        QCOMPARE(f.browse->getInfo(-1), QString());
+        QCOMPARE(f.browse->getInfo(4), QString());
+        f.browse->clearNowFolderList();
+        QCOMPARE(f.browse->getInfo(2), QString());
+    }
+
+    // Names are cut to their byte caps on a character boundary.
+    void nameCut_data()
+    {
+        QTest::addColumn<bool>("file");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("sent");
+        QTest::newRow("117 one-byte characters") << false << QString(117, 'a') << QByteArray(117, 'a');
+        QTest::newRow("118 one-byte characters") << false << QString(118, 'a') << QByteArray(117, 'a');
+        QTest::newRow("59 two-byte characters") << false << QString(59, QChar(0xE9))
+                                                << QString(58, QChar(0xE9)).toUtf8();
+        const QString three = QString(111, 'b') + QChar(0x20AC) + QString(6, 'c'); // bytes 112-114 one character
+        QTest::newRow("file of 120 bytes") << true << three << (QByteArray(111, 'b') + ".wav");
+        QTest::newRow("file of 113 bytes") << true << QString(113, 'd') << (QByteArray(113, 'd') + ".wav");
+    }
+    void nameCut()
+    {
+        QFETCH(bool, file);
+        QFETCH(QString, name);
+        QFETCH(QByteArray, sent);
+        BrowseFixture f(false);
+        QVERIFY(f.start());
+        f.listConcert();
+        f.sent();
+        if (file)
+            f.browse->renameFile(1, name, "old.wav");
+        else
+            f.browse->renameFolder(3, name);
+        QCOMPARE(f.sent(), (file ? "07F6B23000100" : "07F6B13000300") + sent + "\r\n");
     }
 
     // The end of the link: the current file and the progress text are

@@ -1,4 +1,5 @@
 #include "Medium.h"
+#include "NumberFields.h"
 #include "ObjectListModel.h"
 #include "PropertyStore.h"
 #include "RootContext.h"
@@ -35,6 +36,63 @@ class TestHelpers : public QObject
     Q_OBJECT
 
 private slots:
+    // The digit fields of command templates: written in place, nothing
+    // around them touched; read back from replies.
+    void numberFields_data()
+    {
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QByteArray>("four");
+        QTest::addColumn<QByteArray>("two");
+        QTest::newRow("0") << 0 << QByteArray("0000") << QByteArray("00");
+        QTest::newRow("1") << 1 << QByteArray("0100") << QByteArray("01");
+        QTest::newRow("5") << 5 << QByteArray("0500") << QByteArray("05");
+        QTest::newRow("10") << 10 << QByteArray("1000") << QByteArray("10");
+        QTest::newRow("42") << 42 << QByteArray("4200") << QByteArray("42");
+        QTest::newRow("100") << 100 << QByteArray("0001") << QByteArray("10");
+        QTest::newRow("123") << 123 << QByteArray("2301") << QByteArray("12");
+        QTest::newRow("1234") << 1234 << QByteArray("3412") << QByteArray("12");
+        QTest::newRow("9999") << 9999 << QByteArray("9999") << QByteArray("99");
+        QTest::newRow("10000 keeps its first four") << 10000 << QByteArray("0010") << QByteArray("10");
+        QTest::newRow("12345 keeps its first four") << 12345 << QByteArray("3412") << QByteArray("12");
+        QTest::newRow("-5") << -5 << QByteArray("05-0") << QByteArray("-5");
+    }
+    void numberFields()
+    {
+        QFETCH(int, value);
+        QFETCH(QByteArray, four);
+        QFETCH(QByteArray, two);
+        char command[] = "07F4757xxxx\r\n";
+        putNumberField(command + 7, value);
+        QCOMPARE(QByteArray(command), "07F4757" + four + "\r\n");
+        char field[] = "yy\r\n";
+        putTwoDigits(field, value);
+        QCOMPARE(QByteArray(field), two + "\r\n");
+    }
+
+    void readNumberFields_data()
+    {
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<int>("four");
+        QTest::addColumn<int>("two");
+        QTest::newRow("0100") << "xx0100" << 1 << 1;
+        QTest::newRow("2301") << "xx2301" << 123 << 23;
+        QTest::newRow("9999") << "xx9999" << 9999 << 99;
+        QTest::newRow("high pair not a number") << "xx05ab" << 5 << 5;
+        QTest::newRow("low pair not a number") << "xxab05" << 500 << 0;
+        QTest::newRow("signs are not digits") << "xx-1-1" << 0 << 0;
+        QTest::newRow("cut short after three") << "xx123" << 312 << 12;
+        QTest::newRow("cut short after one") << "xx7" << 7 << 7;
+        QTest::newRow("nothing there") << "xx" << 0 << 0;
+    }
+    void readNumberFields()
+    {
+        QFETCH(QString, reply);
+        QFETCH(int, four);
+        QFETCH(int, two);
+        QCOMPARE(readNumberField(reply, 2), four);
+        QCOMPARE(readTwoDigits(reply, 2), two);
+    }
+
     void media_data()
     {
         QTest::addColumn<QString>("name");
