@@ -568,6 +568,22 @@ private slots:
         QCOMPARE(f.sent(), (file ? "07F6B23000100" : "07F6B13000300") + sent + "\r\n");
     }
 
+    // Without the editing right the listing asks for nothing either.
+    void listingNeedsTheEditingRight()
+    {
+        BrowseFixture f(true);
+        QVERIFY(f.link.logIn());
+        f.browse->setStatus(16);
+        f.browse->setCurrentMediaNumber("SD1");
+        f.browse->restartBrowse();
+        f.play({"800100"});
+        QCOMPARE(f.sent(), QByteArray());
+        QVERIFY(f.browse->entries().isEmpty());
+        f.permission.recievedCommandFF6AFE(QStringLiteral("11"));
+        f.browse->restartBrowse();
+        QVERIFY(f.sent().startsWith(linesOf({"07F6B00", "07F6B05"})));
+    }
+
     // The end of the link: the current file and the progress text are
     // cleared through their setters, so a shown notice goes too.
     void linkLoss()
