@@ -30,16 +30,19 @@ def gradient(name, top, bottom):
             f'</linearGradient></defs>\n  ')
 
 
-# A 120 x 48 key. Entries stack edge to edge, so the face keeps a one-unit
-# margin: a list reads as separate keys, not as one slab.
+# A 120 x 48 key. Entries stack edge to edge over the display, so the face
+# fills the whole image (only its corners let the display through) and the
+# rim keeps the keys of a list apart.
 def selector_face(top, bottom, stroke, stroke_width, bar):
+    inset = stroke_width / 2
     body = (gradient("face", top, bottom) +
-            f'<rect x="1.5" y="1.5" width="117" height="45" rx="6" fill="url(#face)" '
-            f'stroke="{stroke}" stroke-width="{stroke_width}"/>\n  '
+            f'<rect x="{inset:g}" y="{inset:g}" width="{120 - stroke_width:g}" height="{48 - stroke_width:g}" '
+            f'rx="6" fill="url(#face)" stroke="{stroke}" stroke-width="{stroke_width}"/>\n  '
             # A faint highlight along the top edge gives the key some depth.
             f'<rect x="5" y="3.5" width="110" height="1" rx="0.5" fill="{LIGHT}" opacity="0.12"/>')
+    # The bar sits below the second line of a two-line value.
     if bar:
-        body += f'\n  <rect x="40" y="40" width="40" height="3" rx="1.5" fill="{ACCENT}"/>'
+        body += f'\n  <rect x="40" y="43.25" width="40" height="2" rx="1" fill="{ACCENT}"/>'
     return svg(120, 48, body)
 
 
