@@ -55,10 +55,18 @@ Item {
                             statusIcon.source = status === 17 ? "Resource/Transport_PLAY_3.png"
                                                               : "Resource/Transport_PLAYPAUSE_3.png"
                             playOnly = true
+                            // The play-mode list hides the lock key; the key
+                            // comes back with the list closing.
+                            if (homePlayMode.playModeDropdownVisible)
+                                lockButton.visible = true
+                            homePlayMode.playModeDropdownVisible = false
+                            homePlayArea.playAreaDropdownVisible = false
+                            homeCurrentMedia.currentMediaDropdownVisible = false
                         } else if (status === 129 || status === 130 || status === 131) {
                             statusIcon.source = status === 129 ? "Resource/Transport_REC_3.png"
                                                                : "Resource/Transport_RECPAUSE_3.png"
                             playOnly = false
+                            homeCurrentMedia.currentMediaDropdownVisible = false
                             homeSettingWindowLoader.active = false
                         } else {
                             statusIcon.source = ""
@@ -69,6 +77,23 @@ Item {
 
             HomeTimeBar {
             }
+        }
+
+        HomeCurrentMedia {
+            id: homeCurrentMedia
+            objectName: "homeCurrentMedia"
+        }
+
+        HomePlayArea {
+            id: homePlayArea
+            objectName: "homePlayArea"
+            visible: playOnly
+        }
+
+        HomePlayMode {
+            id: homePlayMode
+            objectName: "homePlayMode"
+            visible: playOnly
         }
 
         HomeRecFormat {
