@@ -125,6 +125,7 @@ Item {
             id: timeSearchWindowLoader
             objectName: "timeSearchWindowLoader"
             anchors.fill: parent
+            sourceComponent: Component { HomeTimeSearch {} }
             active: false
         }
 
@@ -159,6 +160,7 @@ Item {
             id: homeSettingWindowLoader
             objectName: "homeSettingWindowLoader"
             anchors.fill: parent
+            sourceComponent: Component { HomeSettingWindow {} }
             active: false
         }
 
