@@ -19,8 +19,8 @@ SettingAmountBlock {
     slider.from: -6
     slider.to: 6
     slider.stepSize: 1
-    slider.value: slider.snapped(comm.keyData)
-    slider.lastReport: slider.snapped(comm.keyData)
+
+    Component.onCompleted: slider.begin(comm.keyData)
 
     onSwitchClicked: comm.keyRequest()
 

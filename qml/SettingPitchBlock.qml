@@ -18,8 +18,8 @@ SettingAmountBlock {
     slider.from: -16
     slider.to: 16
     slider.stepSize: 0.1
-    slider.value: slider.snapped(Number(comm.pitchData))
-    slider.lastReport: slider.snapped(Number(comm.pitchData))
+
+    Component.onCompleted: slider.begin(Number(comm.pitchData))
 
     onSwitchClicked: comm.pitchRequest()
 

@@ -12,8 +12,6 @@ Slider {
     property bool lit: false
     // Where the recorder's last report puts the slider.
     property real lastReport: 0
-    // Changes are sent only once the window stands.
-    property bool ready: false
 
     signal send(real value)
 
@@ -31,6 +29,12 @@ Slider {
     // The minus and plus buttons: one step, none beyond the ends.
     function stepBy(steps) {
         value = snapped(value + steps * stepSize)
+    }
+
+    // The window opens on the recorder's last report, sending nothing.
+    function begin(reported) {
+        lastReport = snapped(reported)
+        value = lastReport
     }
 
     // A report puts the slider back on the recorder's value. Where the knob
@@ -54,8 +58,6 @@ Slider {
             flag = false
             return
         }
-        if (!ready)
-            return
         const target = snapped(value)
         // The recorder's own value is never sent back, even one from beyond the
         // range that the slider can only show at its end.
@@ -63,8 +65,6 @@ Slider {
             return
         send(target)
     }
-
-    Component.onCompleted: ready = true
 
     background: Item {
     }
