@@ -174,6 +174,7 @@ Item {
             id: timeSearchWindowLoader
             objectName: "timeSearchWindowLoader"
             anchors.fill: parent
+            sourceComponent: Component { HomeTimeSearch {} }
             active: false
         }
 
@@ -208,6 +209,7 @@ Item {
             id: homeSettingWindowLoader
             objectName: "homeSettingWindowLoader"
             anchors.fill: parent
+            sourceComponent: Component { HomeSettingWindow {} }
             active: false
         }
 
