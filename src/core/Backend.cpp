@@ -32,6 +32,8 @@ Backend::Backend()
     QObject::connect(&menu, SIGNAL(menuCompleted()), &browse, SLOT(startBrowse()));
     QObject::connect(&menu, SIGNAL(menuCompleted()), &tev, SLOT(showData()));
     QObject::connect(&permission, SIGNAL(isReadOnlyChanged(bool)), &tev, SLOT(onReadOnlyChanged(bool)));
+    // Before the window's own handler, which asks for the list again.
+    QObject::connect(&permission, SIGNAL(okPermissionChanged()), &tev, SLOT(onPermissionChanged()));
     QObject::connect(&browse, SIGNAL(endDeletePpl()), &pl, SLOT(onEndDeletePpl()));
 }
 

@@ -1,46 +1,153 @@
 #include "TimerEvent.h"
 
+#include "NumberFields.h"
 #include "ObjectListModel.h"
+#include "Permission.h"
+#include "PropertyStore.h"
+
+namespace {
+const QString modelName = QStringLiteral("timerEventModel");
+}
 
 TimerEvent::TimerEvent(QObject *parent)
     : QObject(parent)
 {
-    ObjectListModel::publish(QStringLiteral("timerEventModel"), timerEventModel);
+    ObjectListModel::publish(modelName, timerEventModel);
 }
 
-// There is no timer-event list in this build yet: the list requests and
-// replies below have nothing to fill.
-
-void TimerEvent::recievedCommandFF47(QString data)
+TimerEvent::~TimerEvent()
 {
-    Q_UNUSED(data)
+    qDeleteAll(timerEventModel);
 }
 
-void TimerEvent::startTimerEvent() {}
+void TimerEvent::setFilter(int value) { storeProperty(this, filter, value, &TimerEvent::filterChanged); }
+void TimerEvent::setFilterDate(const QDate &value)
+{
+    storeProperty(this, filterDate, value, &TimerEvent::filterDateChanged);
+}
+void TimerEvent::setMediaCD(bool value) { storeProperty(this, mediaCD, value, &TimerEvent::mediaCDChanged); }
+void TimerEvent::setDisabledAreaAndMode(bool value)
+{
+    storeProperty(this, disabledAreaAndMode, value, &TimerEvent::disabledAreaAndModeChanged);
+}
+void TimerEvent::setEnableDante(bool value)
+{
+    storeProperty(this, enableDante, value, &TimerEvent::enableDanteChanged);
+}
 
-void TimerEvent::showData() {}
+TimerEventObject *TimerEvent::eventAt(int index) const
+{
+    return isRowIndex(index) ? static_cast<TimerEventObject *>(timerEventModel.at(index)) : nullptr;
+}
+
+bool TimerEvent::send(const QByteArray &command)
+{
+    return permission && permission->sendIfPermitted(command);
+}
+
+bool TimerEvent::sendNumbered(const char *subCommand, int number)
+{
+    if (number < 0 || number > largestNumber)
+        return false;
+    char command[] = "07F47ssnnnn\r\n";
+    command[5] = subCommand[0];
+    command[6] = subCommand[1];
+    putNumberField(command + 7, number);
+    return send(command);
+}
+
+void TimerEvent::publishList()
+{
+    ObjectListModel::publish(modelName, timerEventModel);
+}
+
+void TimerEvent::showData() { requestEventList(); }
+
+void TimerEvent::startTimerEvent() { requestEventList(); }
+
+void TimerEvent::showAll()
+{
+    setFilter(0);
+    requestEventList();
+}
+
+void TimerEvent::showToday()
+{
+    setFilter(1);
+    requestEventList();
+}
+
+void TimerEvent::showDate(QDate date)
+{
+    setFilter(2);
+    setFilterDate(date);
+    requestEventList();
+}
 
 void TimerEvent::onReadOnlyChanged(bool readOnly)
 {
-    Q_UNUSED(readOnly)
+    if (readOnly && focus != -1)
+        dropFocus();
+}
+
+void TimerEvent::dropFocus()
+{
+    if (autoCancel)
+        cancelUpdate();
+    focus = -1;
+    emit focusChanged();
 }
 
 void TimerEvent::setCurrentMedia(QString media)
 {
-    Q_UNUSED(media)
+    if (media == QLatin1String("CD") || media.isEmpty()) {
+        setMediaCD(true);
+        clearList();
+    } else {
+        setMediaCD(false);
+    }
+    // A read of the old medium's list ends here; its late replies are not
+    // what the next read waits for.
+    listBusy = false;
+    reading = false;
+    requestEventList();
 }
 
 void TimerEvent::setPlayArea(QString area)
 {
-    Q_UNUSED(area)
+    areaIsAll = area == QLatin1String("ALL");
+    updateDisabledAreaAndMode();
 }
 
 void TimerEvent::setPlayMode(QString mode)
 {
-    Q_UNUSED(mode)
+    modeIsContinueOrSingle = mode == QLatin1String("CONTINUE") || mode == QLatin1String("SINGLE");
+    updateDisabledAreaAndMode();
+}
+
+void TimerEvent::updateDisabledAreaAndMode()
+{
+    setDisabledAreaAndMode(!(areaIsAll && modeIsContinueOrSingle));
 }
 
 void TimerEvent::setStatus(int i)
 {
+    const int previous = statusIcon;
     statusIcon = i;
+    if (i != 0 && previous == 0)
+        requestEventList();
+}
+
+void TimerEvent::onPermissionChanged()
+{
+    // The replies to what went out before are not coming, or no longer
+    // match: the next request starts afresh.
+    listBusy = false;
+    reading = false;
+    awaitingPosition = false;
+    awaitingRecord = false;
+    refreshState = 0;
+    reReadIndex = -1;
+    listQueued = false;
+    afterReRead.clear();
 }
