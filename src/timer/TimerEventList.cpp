@@ -47,14 +47,19 @@ void TimerEvent::requestEventList()
     }
     if (listBusy)
         return;
-    listBusy = sendFilter() && permission->okPermission;
+    // Busy before the send: the count may arrive inside it (flow control
+    // runs the event loop), and must find the request under way.
+    listBusy = true;
+    if (!sendFilter() || !permission->okPermission) {
+        listBusy = false;
+        reading = false;
+    }
 }
 
 void TimerEvent::clearList()
 {
-    ObjectListModel::publish(modelName, {});
-    qDeleteAll(timerEventModel);
-    timerEventModel.clear();
+    // The rows go once the views have let go of them.
+    ObjectListModel::replace(modelName, timerEventModel, {});
     autoCancel = false;
     if (focus != -1) {
         focus = -1;
@@ -78,9 +83,13 @@ void TimerEvent::setFocus(int index)
     focus = index;
     emit focusChanged();
     if (index != -1 && filter != 0 && !reReadRunning()) {
-        awaitingPosition = sendNumbered("55", index + 1);
-        if (awaitingPosition)
-            reReadIndex = index;
+        // Waiting before the send, as the answer may arrive inside it.
+        awaitingPosition = true;
+        reReadIndex = index;
+        if (!sendNumbered("55", index + 1)) {
+            awaitingPosition = false;
+            reReadIndex = -1;
+        }
     }
 }
 
@@ -129,8 +138,8 @@ void TimerEvent::recievedCount(QStringView reply)
             return;
         eventCount = readNumberField(reply, 8);
         if (readEventNo >= 1 && readEventNo <= eventCount) {
-            awaitingRecord = sendNumbered("57", readEventNo);
-            if (!awaitingRecord)
+            awaitingRecord = true;
+            if (!sendNumbered("57", readEventNo))
                 endReRead();
         } else {
             // The event is not in the list: nothing to read, only the
