@@ -79,8 +79,11 @@ Rectangle {
                 MouseArea {
                     objectName: "chooserPasteArea"
                     anchors.fill: parent
-                    enabled: browseListWindow.folderKnown
-                    onClicked: clickedFolder()
+                    // Taken without effect, so that it does not cancel either.
+                    onClicked: {
+                        if (browseListWindow.folderKnown)
+                            clickedFolder()
+                    }
                 }
             }
 
