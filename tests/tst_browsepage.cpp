@@ -85,6 +85,11 @@ class TestBrowsePage : public QObject
         h().window.window()->update();
         swapped.wait(500);
     }
+    void shot(const QString &name)
+    {
+        drawn();
+        h().window.screenshot(name);
+    }
     QQuickItem *rowNamed(QQuickItem *list, const QString &name)
     {
         drawn();
@@ -182,7 +187,7 @@ private slots:
         QCOMPARE(fileOf(under(rowNamed(pageList(), "Aria.wav"), "rowIcon")), QString("icon_52x44_FileCheck.svg"));
         QCOMPARE(fileOf(under(rowNamed(pageList(), "Finale.wav"), "rowIcon")), QString("icon_52x44_File.svg"));
         QVERIFY(under(rowNamed(pageList(), "Encore"), "rowMenu")->isVisible());
-        h().window.screenshot("browse-listing");
+        shot("browse-listing");
 
         struct Row
         {
@@ -312,12 +317,12 @@ private slots:
         settle();
         h().window.click(live("footerCreateFolder"));
         QVERIFY(!live("inputOk")->isVisible());
-        h().window.screenshot("browse-input");
+        shot("browse-input");
         h().window.click(live("browseInputWindow"), QPointF(10, 10));
         QVERIFY(!active("browseInputWindowLoader"));
         openFileMenu("Aria.wav");
         h().window.click(live("fileMenuDelete"));
-        h().window.screenshot("browse-confirmation");
+        shot("browse-confirmation");
         h().window.click(live("deleteCancel"));
         QVERIFY(!live("deleteCheck")->isVisible());
         QCOMPARE(commands(), QByteArray("07F6B22000200\r\n"));
@@ -330,14 +335,14 @@ private slots:
         openFileMenu("Overture.wav");
         QVERIFY(QTest::qWaitFor([&] { return textOf(live("fileInfo")) == "96kHz\n24bit"; }, 2000));
         QCOMPARE(textOf(live("fileMenuName")), QString("Overture.wav"));
-        h().window.screenshot("browse-file-menu");
+        shot("browse-file-menu");
         h().window.click(live("fileMenuPanel"), QPointF(150, 100));
         QVERIFY(active("browseMenuLoader"));
         h().window.click(live("fileMenuCover"), QPointF(10, 10));
         QVERIFY(!active("browseMenuLoader"));
         openFolderMenu("Encore");
         QCOMPARE(textOf(live("folderMenuName")), QString("Encore"));
-        h().window.screenshot("browse-folder-menu");
+        shot("browse-folder-menu");
         h().window.click(live("folderMenuClose"));
         QVERIFY(!active("browseMenuLoader"));
         QCOMPARE(commands(), QByteArray("07F6B22000100\r\n"));
@@ -376,7 +381,7 @@ private slots:
                 // Folders only, the page's own list following.
                 QVERIFY(listed(live("chooserList"), {"Concert", "Rehearsal"}));
                 QCOMPARE(titleOf(pageList()), QString("ROOT"));
-                h().window.screenshot("browse-chooser");
+                shot("browse-chooser");
             }
             commands();
             QSignalSpy failed(&browse(), &Browse::execFailed);
