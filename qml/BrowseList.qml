@@ -93,11 +93,12 @@ Item {
 
         ScrollBar.vertical: ScrollBar {
             objectName: "browseScrollBar"
+            // The list lays it out on its right edge, as high as itself, so
+            // that resizing the window loops no anchors; the mode's margin
+            // to the right edge is padding beside the handle.
             parent: browseListView
-            anchors.top: parent.top
-            anchors.bottom: parent.bottom
-            anchors.right: parent.right
-            anchors.rightMargin: (mode === 2 || mode === 4) ? ptSize * 3 : 0
+            padding: 0
+            rightPadding: (mode === 2 || mode === 4) ? ptSize * 3 : 0
             visible: browseListView.contentHeight > browseListView.height
             contentItem: CommonScrollBarItem {
             }

@@ -237,6 +237,27 @@ private slots:
         }
     }
 
+    // The scroll bar shows only when the rows are taller than the view; the
+    // list's end leaves room for the footer drawn over it.
+    void scrollBar()
+    {
+        QVERIFY(!under(pageList(), "browseScrollBar")->isVisible());
+        QStringList names;
+        for (int n = 1; n <= 20; ++n) {
+            media.media["00"].folders[2].files.append({QString("Take %1.wav").arg(n), QString()});
+            names.append(QString("Take %1.wav").arg(n));
+        }
+        browse().openFolder(2);
+        QVERIFY(QTest::qWaitFor([&] { return !browse().isListing(); }, 3000));
+        drawn();
+        QVERIFY(under(pageList(), "browseScrollBar")->isVisible());
+        auto *view = under(pageList(), "browseListView");
+        // The footer item's height is whole pixels.
+        QVERIFY(qAbs(view->property("contentHeight").toReal() - (20 * 44 * h().pt() + live("browseFooter")->height()))
+                < 1.0);
+        shot("browse-long-list");
+    }
+
     // Each operation through its menu, input or confirmation, to the exact
     // bytes on the wire; the recorder's success lists the folder again.
     void operations()
