@@ -33,6 +33,13 @@ Backend::Backend()
     QObject::connect(&menu, SIGNAL(menuCompleted()), &tev, SLOT(showData()));
     QObject::connect(&permission, SIGNAL(isReadOnlyChanged(bool)), &tev, SLOT(onReadOnlyChanged(bool)));
     QObject::connect(&browse, SIGNAL(endDeletePpl()), &pl, SLOT(onEndDeletePpl()));
+    // A deletion that succeeded ends the playlist operation as one that failed does.
+    QObject::connect(&browse, SIGNAL(playlistDeleted()), &pl, SLOT(onEndDeletePpl()));
+    // With the session the right is gone, and no answer will come for what ran.
+    QObject::connect(&permission, &Permission::okPermissionChanged, &pl, [this] {
+        if (!permission.okPermission)
+            pl.linkLost();
+    });
 }
 
 void Backend::publish(QQmlContext *context)

@@ -104,6 +104,8 @@ signals:
     void browseDialogStringChanged();
     void infoChanged();
     void endDeletePpl();
+    // The recorder deleted the playlist file asked for by its full path.
+    void playlistDeleted();
     void execFailed();
 
 private:
