@@ -543,16 +543,23 @@ private slots:
         QVERIFY(showList());
     }
 
-    // Without a medium that has a drive, deletion is not offered.
+    // Without a medium that has a drive, deletion is not offered and a load clears nothing.
     void deleteOnlyOnDrives()
     {
         QVERIFY(showList());
         QVERIFY(h().feed({"FF0199"}));
         QVERIFY(h().comm().property("currentMedia").toString().isEmpty());
+        // The medium change has the list read again: wait until it stands.
+        h().sent();
+        QVERIFY(QTest::qWaitFor([&] { return pplNames().size() == 3; }, 3000));
         QQuickItem *other = pplRow(1);
         QVERIFY(other);
         QCOMPARE(descendant(other, "pplSecondButton")->opacity(), 0.5);
         QVERIFY(!descendant(other, "pplSecondArea")->property("enabled").toBool());
+        // Nor a load: nothing goes out and the rows stay.
+        h().window.click(descendant(other, "pplFirstButton"));
+        QCOMPARE(sentPlaylistLines(), QByteArray());
+        QCOMPARE(pplNames(), QStringList({"Morning", "Evening", "Archive"}));
         QVERIFY(h().feed({"FF0110"}));
         QVERIFY(showList());
         QCOMPARE(descendant(pplRow(1), "pplSecondButton")->opacity(), 1.0);
