@@ -388,6 +388,33 @@ private slots:
         playlists.media["A"].lists[0].entries[2] = {};
     }
 
+    // While the chooser's folder is being listed, a take it offers is from the
+    // folder left: nothing is assigned.
+    void chooserWaitsForTheListing()
+    {
+        QVERIFY(showEntries());
+        h().window.click(descendant(entryRow(3), "entryButton"));
+        QVERIFY(loaderActive("playlistBrowseLoader"));
+        const auto responder = h().recorder.responder;
+        h().recorder.responder = [responder](const QByteArray &line) {
+            return line.startsWith("07F6B") ? QList<QByteArray>() : responder(line);
+        };
+        Browse &browse = h().window.backend().browse;
+        browse.openFolder(3);
+        QVERIFY(browse.isListing());
+        h().sent();
+        QMetaObject::invokeMethod(h().item("browseWindow"), "clicked", Q_ARG(int, 2), Q_ARG(QString, "Aria.wav"));
+        QVERIFY(loaderActive("playlistBrowseLoader"));
+        QCOMPARE(sentPlaylistLines(), QByteArray());
+        QCOMPARE(visibleItems("entryRow").size(), 100);
+
+        h().recorder.responder = responder;
+        browse.openFolder(1);
+        QVERIFY(QTest::qWaitFor([&] { return !browse.isListing(); }, 3000));
+        h().window.click(h().item("chooserCancelArea"));
+        QVERIFY(!loaderActive("playlistBrowseLoader"));
+    }
+
     // Read-only turning on in the entries view closes the pop-ups and goes back to the list.
     void readOnlyClosesPopups()
     {
