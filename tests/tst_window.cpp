@@ -187,10 +187,11 @@ private slots:
         QCOMPARE(w.find("tabHome")->property("color").value<QColor>(), QColor("#7F7F7F"));
         w.screenshot("desktop-browse-not-available");
 
-        // The grant restarts browsing, the timer events and the playlists, in that order.
+        // The grant restarts browsing, the timer events and the playlists, in
+        // that order; the playlist page answers the redraw by asking for its list.
         f.recorder.clearReceived();
         w.backend().permission.recievedCommandFF6AFE("11");
-        QCOMPARE(f.sent(), QByteArray("07F6B00\r\n07F6B05\r\n07F4500\r\n"));
+        QCOMPARE(f.sent(), QByteArray("07F6B00\r\n07F6B05\r\n07F4500\r\n07F4503\r\n07F4504\r\n"));
         QCOMPARE(redraws.count(), 1);
         QVERIFY(!w.find("notAvailableNotice")->isVisible());
         QVERIFY(w.find("browseScreen")->isVisible());

@@ -35,6 +35,13 @@ Backend::Backend()
     // Before the window's own handler, which asks for the list again.
     QObject::connect(&permission, SIGNAL(okPermissionChanged()), &tev, SLOT(onPermissionChanged()));
     QObject::connect(&browse, SIGNAL(endDeletePpl()), &pl, SLOT(onEndDeletePpl()));
+    // A deletion that succeeded ends the playlist operation as one that failed does.
+    QObject::connect(&browse, SIGNAL(playlistDeleted()), &pl, SLOT(onEndDeletePpl()));
+    // With the session the right is gone, and no answer will come for what ran.
+    QObject::connect(&permission, &Permission::okPermissionChanged, &pl, [this] {
+        if (!permission.okPermission)
+            pl.linkLost();
+    });
 }
 
 void Backend::publish(QQmlContext *context)

@@ -77,7 +77,8 @@ void Communication::recievedCommandFF31(QStringView data)
 {
     switch (codeOf(field(data, 2, 2))) {
     case code('8', '0'):
-        // The playlist skip was done.
+        pl->recievedLoadResult(field(data, 4, 2));
+        // The playlist skip or load was done.
         if (field(data, 4, 2) == QLatin1String("00")) {
             rebuildHome();
             sendIfPermitted(Playlist::commandPlaylistInit);

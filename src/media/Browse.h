@@ -109,6 +109,8 @@ signals:
     void browseDialogStringChanged();
     void infoChanged();
     void endDeletePpl();
+    // The recorder deleted the playlist file asked for by its full path.
+    void playlistDeleted();
     void execFailed();
     void listingChanged();
 

@@ -178,6 +178,8 @@ void Browse::recievedOperation(QStringView reply, const QString &progress, bool 
         busy = 2;
         setDialogString(QString());
         reloadNowFolder();
+        if (playlistFile)
+            emit playlistDeleted();
     } else if (status == QLatin1String("12")) {
         setDialogString(QString());
         // The operation is over: nothing holds back the refresh or the notice.
