@@ -7,13 +7,16 @@
 #include <QTest>
 
 // A fresh loopback address for every fixture, so that no two recorders of a
-// test run ever share one.
+// test run ever share one: the process id picks the second and third parts
+// (tests run in parallel), a counter the last.
 inline QString nextRecorderAddress()
 {
     static int host = 0;
-    const int subnet = int(QCoreApplication::applicationPid() % 250) + 1;
+    const qint64 pid = QCoreApplication::applicationPid();
+    const int subnet = int(pid % 250) + 1;
+    const int block = int(pid / 250 % 250) + 1;
     host = host % 250 + 1;
-    return QStringLiteral("127.%1.0.%2").arg(subnet).arg(host + 1);
+    return QStringLiteral("127.%1.%2.%3").arg(subnet).arg(block).arg(host + 1);
 }
 
 // A scripted recorder and a control link to it, with spies on the link's signals.
