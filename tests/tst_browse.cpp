@@ -607,6 +607,55 @@ private slots:
         QVERIFY(f.published().isEmpty());
         QCOMPARE(f.browse->busy, 0);
     }
+
+    // The page's "listing" flag: up from a navigation (or the start of a
+    // listing) until the folder's list is published or its listing given up,
+    // so that neither old rows nor an empty folder name are acted on.
+    void listingFlag()
+    {
+        struct Row
+        {
+            const char *name;
+            std::function<void(BrowseFixture &)> act;
+            bool listingAfterAct;  // before the recorder answered
+            bool listingAtEnd;     // once the recorder is quiet
+        };
+        const QList<Row> rows = {
+            {"open a folder", [](BrowseFixture &f) { f.browse->openFolder(3); }, true, false},
+            {"up a level", [](BrowseFixture &f) { f.browse->upFolder(); }, true, false},
+            {"back to the current folder", [](BrowseFixture &f) { f.browse->goToCurrentFolder(); }, true, false},
+            {"restart", [](BrowseFixture &f) { f.browse->restartBrowse(); }, true, false},
+            {"status lost", [](BrowseFixture &f) { f.browse->setStatus(0); }, false, false},
+            {"medium CD", [](BrowseFixture &f) { f.browse->setCurrentMediaNumber("CD"); }, false, false},
+        };
+        for (const Row &row : rows) {
+            BrowseFixture f(true);
+            QVERIFY(f.start());
+            f.sent();
+            QVERIFY2(!f.browse->isListing(), row.name);
+            QSignalSpy changes(f.browse.get(), &Browse::listingChanged);
+            row.act(f);
+            QVERIFY2(f.browse->isListing() == row.listingAfterAct, row.name);
+            // Nothing of a folder left behind is shown meanwhile (a restart
+            // lists the same folder again).
+            if (row.listingAfterAct && QByteArray(row.name) != "restart")
+                QVERIFY2(f.published().isEmpty(), row.name);
+            f.sent();
+            QVERIFY2(f.browse->isListing() == row.listingAtEnd, row.name);
+            QVERIFY2(changes.count() == (row.listingAfterAct ? 2 : 0), row.name);
+        }
+    }
+
+    // Without the editing right the request is dropped and nothing waits.
+    void listingFlagNeedsTheRequestSent()
+    {
+        BrowseFixture f(true);
+        QVERIFY(f.start());
+        f.sent();
+        f.permission.recievedCommandFF6AFE(QStringLiteral("10"));
+        f.browse->openFolder(2);
+        QVERIFY(!f.browse->isListing());
+    }
 };
 
 HB740_TEST_MAIN(TestBrowse)

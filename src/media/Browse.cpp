@@ -40,6 +40,11 @@ void Browse::setCurrentFileNumber(int value)
     storeProperty(this, currentFileNumber, value, &Browse::currentFileNumberChanged);
 }
 
+void Browse::setListingShown(bool value)
+{
+    storeProperty(this, listingShown, value, &Browse::listingChanged);
+}
+
 void Browse::send(const QByteArray &command)
 {
     permission->sendIfPermitted(command);
@@ -58,12 +63,17 @@ bool Browse::sendNumbered(const char *subCommand, int number)
     return permission->sendIfPermitted(command);
 }
 
-void Browse::requestCurrentFolder()
+bool Browse::requestCurrentFolder()
 {
     if (statusIcon == 0 || !hasMedium())
-        return;
-    send("07F6B00\r\n");
+        return false;
+    // The recorder's "80" starts the listing; until its list is published
+    // the page must not act on the rows or the folder's name.
+    const bool sent = permission->sendIfPermitted("07F6B00\r\n");
+    if (sent)
+        setListingShown(true);
     send(commandBrowseInit);
+    return sent;
 }
 
 void Browse::startBrowse()
@@ -83,11 +93,12 @@ void Browse::openFolder(int number)
         return;
     // The listing of the folder left behind ends here: its later replies
     // belong to no folder shown.
-    endListing();
+    endListing(false);
     clearNowFolderList();
     nowFolder.setName(QString());
     nowFolder.setNumber(number);
-    requestCurrentFolder();
+    if (!requestCurrentFolder())
+        setListingShown(false);
 }
 
 void Browse::goToCurrentFolder()
@@ -105,7 +116,8 @@ void Browse::upFolder()
     QByteArray command = "07F6B02" + mediaCode.toLatin1() + '\\' + parent.toUtf8() + "\r\n";
     endListing();
     clearNowFolderList();
-    send(command);
+    if (permission->sendIfPermitted(command))
+        setListingShown(true);
 }
 
 void Browse::setToCurrentFolder()
@@ -178,11 +190,13 @@ void Browse::publishList()
     ObjectListModel::publish(modelName, browseModel);
 }
 
-void Browse::endListing()
+void Browse::endListing(bool settled)
 {
     listing = false;
     step = Step::None;
     expectedNumber = -1;
+    if (settled)
+        setListingShown(false);
 }
 
 void Browse::resetBrowseData()

@@ -23,6 +23,10 @@ class Browse : public QObject
     Q_PROPERTY(QString dialogString READ getDialogString WRITE setDialogString NOTIFY dialogStringChanged)
     Q_PROPERTY(QString browseDialogString READ getBrowseDialogString WRITE setBrowseDialogString NOTIFY
                    browseDialogStringChanged)
+    // True from a navigation until the folder's list is published (or its
+    // listing given up): the rows shown and the folder's name are not yet
+    // those of the folder being listed.
+    Q_PROPERTY(bool listing READ isListing NOTIFY listingChanged)
 
 public:
     explicit Browse(QObject *parent = nullptr);
@@ -41,6 +45,7 @@ public:
     void setDialogString(const QString &value);
     QString getBrowseDialogString() const { return browseDialogString; }
     void setBrowseDialogString(const QString &value);
+    bool isListing() const { return listingShown; }
 
     Q_INVOKABLE void restartBrowse();
     Q_INVOKABLE void openFolder(int number);
@@ -105,6 +110,7 @@ signals:
     void infoChanged();
     void endDeletePpl();
     void execFailed();
+    void listingChanged();
 
 private:
     // The reply the running listing waits for.
@@ -113,10 +119,12 @@ private:
     bool hasMedium() const { return !mediaCode.startsWith(QLatin1Char('F')); }
     static bool isNumber(int number) { return number >= 0 && number <= largestNumber; }
     void setCurrentFileNumber(int value);
+    void setListingShown(bool value);
 
-    void requestCurrentFolder();
+    bool requestCurrentFolder();
     void reloadNowFolder();
-    void endListing();
+    // `settled`: no other listing follows at once, the page may act again.
+    void endListing(bool settled = true);
     void publishList();
     // Sends "07F6B" + the sub-command, the medium code and the number.
     bool sendNumbered(const char *subCommand, int number);
@@ -136,4 +144,5 @@ private:
     QList<QObject *> browseModel;
     Step step = Step::None;
     int expectedNumber = -1;
+    bool listingShown = false;
 };

@@ -78,6 +78,7 @@ void Browse::recievedCurrentFolder(QStringView reply)
         return;
     step = Step::OwnEntry;
     expectedNumber = nowFolder.number();
+    setListingShown(true);
     sendNumbered("11", expectedNumber);
 }
 
@@ -138,8 +139,9 @@ void Browse::recievedFileRange(QStringView reply)
         fileLast = readNumberField(reply, 12);
     }
     if (fileFirst > fileLast) {
-        endListing();
+        // The list first, so that the end of the listing finds it shown.
         publishList();
+        endListing();
         return;
     }
     step = Step::File;
@@ -154,8 +156,9 @@ void Browse::recievedFileEntry(QStringView reply)
         return;
     browseModel.append(new BrowseObject(entryName(LineProtocol::field(reply, 9)), file, BrowseObject::File));
     if (file >= fileLast) {
-        endListing();
+        // The list first, so that the end of the listing finds it shown.
         publishList();
+        endListing();
     } else {
         expectedNumber = file + 1;
         sendNumbered("21", expectedNumber);
