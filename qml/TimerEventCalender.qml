@@ -130,6 +130,7 @@ Item {
             x: 0
             y: ptSize * 44 - 1
             width: parent.width - 1
+            height: ptSize * 23 * 6
             spacing: 0
             padding: 0
             locale: Qt.locale("en_US")

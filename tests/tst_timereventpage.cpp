@@ -232,6 +232,105 @@ private slots:
         QTRY_COMPARE(textOf(TimerPage::in(p().row(0), "enableText")), QString("OFF"));
     }
 
+    // The schedule editor: OK stays disabled in date mode until a day is
+    // picked and in week mode until a day is ticked; a picked day reaches
+    // the event as the same day east and west of Greenwich.
+    void scheduleNeedsARealDay()
+    {
+        QVERIFY(p().list({FakeTimerEvents::example().events}, 1));
+        p().clickIn(p().row(1), "scheduleArea");
+        QQuickItem *editor = p().popup("timerEventScheduleLoader");
+        QVERIFY(editor);
+        QCOMPARE(editor->property("select").toInt(), 0);
+        QQuickItem *ok = TimerPage::in(editor, "scheduleOk");
+        // Every month with no day: date mode, nothing picked.
+        p().clickIn(editor, "everyMonthArea");
+        QCOMPARE(editor->property("select").toInt(), 2);
+        QVERIFY(!ok->property("enabled").toBool());
+        p().click(ok);
+        QCOMPARE(p().backend().getDateOfFocus(), QString("EVERY DAY"));
+        // Week mode with no day ticked.
+        p().clickIn(editor, "weekButtonMon");
+        QCOMPARE(editor->property("select").toInt(), 1);
+        QVERIFY(!ok->property("enabled").toBool());
+        p().clickIn(editor, "weekButtonMon");
+        QVERIFY(ok->property("enabled").toBool());
+        // A day in the calendar: the first of the shown month.
+        QQuickItem *calendar = TimerPage::in(editor, "scheduleCalender");
+        const int year = calendar->property("shownYear").toInt();
+        const int month = calendar->property("shownMonth").toInt() + 1;
+        QQuickItem *first = nullptr;
+        QList<QQuickItem *> todo{calendar};
+        while (!todo.isEmpty()) {
+            QQuickItem *item = todo.takeFirst();
+            if (item->objectName() == "dayArea" && item->isVisible()
+                && item->parentItem()->parentItem()->parentItem()->property("dayNumber").toInt() == 1) {
+                first = item;
+                break;
+            }
+            todo.append(item->childItems());
+        }
+        QVERIFY(first);
+        p().click(first);
+        QCOMPARE(editor->property("select").toInt(), 2);
+        QVERIFY(ok->property("enabled").toBool());
+        p().click(ok);
+        // "Every month" was lit by the first tap: the month reads "00".
+        QCOMPARE(p().backend().getDateOfFocus(), QString::asprintf("%04d/00/01", year));
+        QVERIFY(!p().loader("timerEventScheduleLoader")->property("active").toBool());
+        QCOMPARE(textOf(TimerPage::in(p().row(1), "scheduleDate")), QString::asprintf("%04d/**/01", year));
+        // Opened again, the editor shows that day.
+        p().clickIn(p().row(1), "scheduleArea");
+        editor = p().popup("timerEventScheduleLoader");
+        QCOMPARE(editor->property("select").toInt(), 2);
+        QVERIFY(editor->property("everyMonth").toBool());
+        QVERIFY(TimerPage::in(editor, "scheduleOk")->property("enabled").toBool());
+        // Without "Every month", the day of the shown month.
+        p().clickIn(editor, "everyMonthArea");
+        QQuickItem *again = TimerPage::in(editor, "scheduleCalender");
+        QCOMPARE(again->property("hasDate").toBool(), true);
+        p().clickIn(editor, "scheduleOk");
+        QCOMPARE(p().backend().getDateOfFocus(), QString::asprintf("%04d/01/01", year));
+        Q_UNUSED(month);
+        p().h.window.screenshot("timerevent-schedule");
+    }
+
+    // The confirmations close when the view turns read-only or the list is
+    // read again, and OK deletes nothing that is no longer what was asked about.
+    void confirmationsCloseOnChanges()
+    {
+        QVERIFY(p().list({FakeTimerEvents::example().events}, 2));
+        p().clickIn(p().row(2), "deleteIconArea");
+        QQuickItem *confirm = p().h.item("deleteCheck");
+        QVERIFY(confirm->isVisible());
+        QCOMPARE(textOf(TimerPage::in(confirm, "dialogText")), QString("Delete selected event?"));
+        // The list read again.
+        p().backend().startTimerEvent();
+        QTRY_VERIFY(!confirm->isVisible());
+        QTRY_COMPARE(p().rowCount(), 3);
+        // Read-only.
+        confirm->setProperty("number", -1);
+        confirm->setVisible(true);
+        QCOMPARE(textOf(TimerPage::in(confirm, "dialogText")), QString("Delete all events?"));
+        QVERIFY(p().h.feed({"FF6AFD01"}));
+        QVERIFY(!confirm->isVisible());
+        QVERIFY(p().h.feed({"FF6AFD00"}));
+        // A stale index: the event asked about has gone by OK.
+        p().h.sent();
+        p().list({FakeTimerEvents::example().events}, 2);
+        p().clickIn(p().row(2), "deleteIconArea");
+        QVERIFY(confirm->isVisible());
+        confirm->setProperty("target", QVariant());
+        p().clickIn(confirm, "deleteOk");
+        QVERIFY(!confirm->isVisible());
+        QCOMPARE(p().h.commands(), QByteArray());
+        // Asked and still there: the exact delete line.
+        p().clickIn(p().row(2), "deleteIconArea");
+        p().clickIn(confirm, "deleteOk");
+        const QByteArray bytes = p().h.commands();
+        QVERIFY2(bytes.startsWith("07F47440300\r\n"), bytes);
+    }
+
     void cleanupTestCase() { page.reset(); }
 };
 
