@@ -141,7 +141,11 @@ void TimerEvent::setStatus(int i)
 void TimerEvent::onPermissionChanged()
 {
     // The replies to what went out before are not coming, or no longer
-    // match: the next request starts afresh.
+    // match: the next request starts afresh. A grant finds nothing under
+    // way (nothing goes out without the right), except what the window's
+    // own handler of this signal asked for just before: that stays.
+    if (permission && permission->okPermission)
+        return;
     listBusy = false;
     reading = false;
     awaitingPosition = false;

@@ -1,0 +1,338 @@
+#include "FakeMedia.h"
+#include "FakeTimerEvents.h"
+#include "HomeWindow.h"
+#include "TestMain.h"
+
+#include <QtTest>
+
+// The TIMER EVENT page in the logged-in window with the editing right, the
+// scripted media and timer events: what the cards show, the editors, and
+// the bytes that reach the recorder.
+struct TimerPage
+{
+    HomeWindow h;
+    FakeMedia media = FakeMedia::example();
+    FakeTimerEvents events = FakeTimerEvents::example();
+
+    bool start()
+    {
+        h.recorder.setReply("07F6A7E11", {"0FF6AFE11"});
+        if (!h.start())
+            return false;
+        media.attach(h.recorder);
+        events.attach(h.recorder);
+        events.today = QDate::currentDate().toString("yyMMdd").toLatin1();
+        if (!h.feed({"FF6AFD00", "FF0100", "FF07CF00", "CE00", "D010"}))
+            return false;
+        h.window.click(h.item("tabTimerEvent"));
+        const bool ok = QTest::qWaitFor([&] { return tev().okPermission() && rowCount() == 3; }, 5000);
+        if (!ok)
+            qWarning() << "page not ready: right" << tev().okPermission() << "rows" << rowCount() << "events"
+                       << backend().events().size() << "cd" << backend().mediaCD << "area/mode"
+                       << backend().disabledAreaAndMode << "status" << backend().statusIcon << "busy" << backend().listBusy << h.commands();
+        return ok;
+    }
+
+    struct Tev
+    {
+        TimerEvent *t;
+        Permission *p;
+        bool okPermission() const { return p->property("okPermission").toBool(); }
+        TimerEvent *operator->() const { return t; }
+    };
+    Tev tev() { return {&h.window.backend().tev, &h.window.backend().permission}; }
+    TimerEvent &backend() { return h.window.backend().tev; }
+
+    QQuickItem *list() { return h.item("timerEventListView"); }
+    QList<QQuickItem *> rows()
+    {
+        QList<QQuickItem *> found;
+        auto *view = list();
+        auto *content = view->property("contentItem").value<QQuickItem *>();
+        for (QQuickItem *child : content->childItems())
+            if (child->objectName().startsWith("timerEventRow"))
+                found.append(child);
+        std::sort(found.begin(), found.end(), [](QQuickItem *a, QQuickItem *b) { return a->y() < b->y(); });
+        return found;
+    }
+    int rowCount() { return list() ? rows().size() : -1; }
+    QQuickItem *row(int i)
+    {
+        const QString name = QStringLiteral("timerEventRow%1").arg(i);
+        for (QQuickItem *r : rows())
+            if (r->objectName() == name)
+                return r;
+        return nullptr;
+    }
+    // Items made by repeaters and loaders are found through the visual tree.
+    static QQuickItem *below(QQuickItem *parent, const QString &name)
+    {
+        for (QQuickItem *child : parent->childItems()) {
+            if (child->objectName() == name)
+                return child;
+            if (QQuickItem *found = below(child, name))
+                return found;
+        }
+        return parent->findChild<QQuickItem *>(name);
+    }
+    static QQuickItem *in(QQuickItem *parent, const char *name)
+    {
+        auto *found = parent ? below(parent, QLatin1String(name)) : nullptr;
+        if (!found)
+            qWarning("no item %s", name);
+        return found;
+    }
+    QQuickItem *loader(const char *name) { return h.item(name); }
+    QQuickItem *popup(const char *loaderName)
+    {
+        return loader(loaderName)->property("item").value<QQuickItem *>();
+    }
+    void click(QQuickItem *item) { h.window.click(item); }
+    void clickIn(QQuickItem *parent, const char *name) { click(in(parent, name)); }
+
+    // Lists these records (the 28 characters from the enable field, then the option).
+    bool list(const QList<QByteArray> &records, int focusAfter = -1)
+    {
+        backend().setFocus(-1);
+        events.events = records;
+        backend().startTimerEvent();
+        const bool ok = QTest::qWaitFor([&] { return backend().events().size() == records.size() && rowCount() == records.size() && !backend().listBusy; }, 5000);
+        if (focusAfter >= 0)
+            backend().setFocus(focusAfter);
+        QTest::qWait(50);
+        h.sent();
+        return ok;
+    }
+    bool edit(int i)
+    {
+        click(in(row(i), "bodyCatcher"));
+        return QTest::qWaitFor([&] { return backend().getFocus() == i; }, 2000);
+    }
+};
+
+static QByteArray rec(const char *enable, const char *type, const char *date, const char *flags, const char *time,
+                      const char *input = "00", const char *mode = "00", const char *interval = "0000",
+                      const char *count = "01", const QByteArray &option = {})
+{
+    return QByteArray(enable) + type + date + flags + time + input + mode + interval + count + option;
+}
+
+class TestTimerEventPage : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TimerPage> page;
+    TimerPage &p() { return *page; }
+
+private slots:
+    void initTestCase()
+    {
+        page = std::make_unique<TimerPage>();
+        QVERIFY(p().start());
+    }
+
+    void cleanup()
+    {
+        QVERIFY2(p().h.window.warnings().isEmpty(), qPrintable(p().h.window.warnings().join('\n')));
+        for (const char *name : {"timerEventBrowseLoader", "timerEventFilterLoader", "timerEventScheduleLoader",
+                                 "timerEventTimeEditLoader", "timerEventRepeatEditLoader", "timerEventTypeLoader",
+                                 "timerEventRecInputLoader", "timerEventDlTargetLoader", "timerEventPlayTargetLoader"})
+            p().loader(name)->setProperty("active", false);
+        p().h.item("deleteCheck")->setVisible(false);
+        p().backend().setFocus(-1);
+    }
+
+    // Each card shows its event: schedule, number, toggle, time, repeat,
+    // type and option; a disabled event is shaded.
+    void cards()
+    {
+        QVERIFY(p().list({
+            rec("01", "00", "240517", "00", "100000", "00", "01", "0105", "00", "\\MUSIC\\take01.wav"),
+            rec("01", "02", "000000", "00", "063000", "03"),
+            rec("00", "03", "240601", "00", "120000"),
+            rec("01", "01", "000000", "aa", "235959", "00", "00", "2359", "99", "noslash"),
+            rec("01", "04", "240015", "00", "000000", "00", "00", "0000", "01", "ends\\"),
+            rec("01", "05", "000000", "80", "010203"),
+        }));
+        struct Row {
+            QString schedule; // "date text", "EVERY", or the lit weekdays as a 7-char mask
+            QString time, count, interval, number, toggle, typeIcon, timeMode, option;
+            bool shaded;
+        };
+        const QList<Row> table = {
+            {"2024/05/17", "10:00:00", "100", "01:05", "1", "ON", "icon_65x31_Play.svg", "END TIME", "take01.wav", false},
+            {"EVERY", "06:30:00", "1", "00:00", "2", "ON", "icon_65x31_Rec.svg", "", "DIGITAL(XLR)", false},
+            {"2024/06/01", "12:00:00", "1", "00:00", "3", "OFF", "icon_65x31_Stop.svg", "", "", true},
+            {"_M_W_F_", "23:59:59", "99", "23:59", "4", "ON", "icon_65x31_PlayRepeat.svg", "", "noslash", false},
+            {"2024/**/15", "00:00:00", "1", "00:00", "5", "ON", "icon_65x31_Download.svg", "", "", false},
+            {"_______", "01:02:03", "1", "00:00", "6", "ON", "icon_65x31_DeleteDownload.svg", "", "", false},
+        };
+        for (int i = 0; i < table.size(); ++i) {
+            const Row &r = table.at(i);
+            QQuickItem *card = p().row(i);
+            const QByteArray name = QByteArray::number(i);
+            QVERIFY2(card, name);
+            QCOMPARE(card->height(), 158 * p().h.pt());
+            if (r.schedule == "EVERY") {
+                QVERIFY2(TimerPage::in(card, "scheduleEveryDay"), name);
+            } else if (r.schedule.at(0) == '2') {
+                QVERIFY2(textOf(TimerPage::in(card, "scheduleDate")) == r.schedule, name);
+            } else {
+                for (int d = 0; d < 7; ++d) {
+                    QQuickItem *badge = TimerPage::in(card, qPrintable(QStringLiteral("weekBadge%1").arg(d)));
+                    QVERIFY2(badge->property("enable").toBool() == (r.schedule.at(d) != '_'), name + " day " + QByteArray::number(d));
+                }
+            }
+            QVERIFY2(textOf(TimerPage::in(card, "timeText")) == r.time, name);
+            QVERIFY2(textOf(TimerPage::in(card, "repeatCountText")) == r.count, name);
+            QVERIFY2(textOf(TimerPage::in(card, "repeatIntervalText")) == r.interval, name);
+            QVERIFY2(textOf(TimerPage::in(card, "numberText")) == r.number, name);
+            QVERIFY2(textOf(TimerPage::in(card, "enableText")) == r.toggle, name);
+            QVERIFY2(fileOf(TimerPage::in(card, "typeIcon")) == r.typeIcon, name);
+            QQuickItem *mode = TimerPage::in(card, "timeModeText");
+            QVERIFY2(mode->isVisible() == !r.timeMode.isEmpty(), name);
+            if (!r.timeMode.isEmpty())
+                QVERIFY2(textOf(mode) == r.timeMode, name);
+            QVERIFY2(textOf(TimerPage::in(card, "optionText")) == r.option, name);
+            QVERIFY2(TimerPage::in(card, "cardDimmer")->isVisible() == r.shaded, name);
+            QVERIFY2(TimerPage::in(card, "scheduleShade")->isVisible() == r.shaded, name);
+            QVERIFY2(!TimerPage::in(card, "saveButton")->isVisible(), name);
+        }
+        // The week badges' colours: Sunday and Saturday have their own.
+        QQuickItem *sunday = TimerPage::in(p().row(3), "weekBadge0");
+        QCOMPARE(sunday->property("color").value<QColor>(), QColor("#895A58"));
+        p().h.window.screenshot("timerevent-page");
+    }
+
+    // A click on a card puts it into edit mode; the toggle sends the record
+    // with its enable field inverted and reads the list again.
+    void editModeAndToggle()
+    {
+        QVERIFY(p().list({FakeTimerEvents::example().events}));
+        QVERIFY(p().edit(1));
+        QQuickItem *card = p().row(1);
+        QCOMPARE(card->height(), 200 * p().h.pt());
+        QVERIFY(TimerPage::in(card, "saveButton")->isVisible());
+        QVERIFY(TimerPage::in(card, "cancelButton")->isVisible());
+        QVERIFY(TimerPage::in(card, "deleteIcon")->isVisible());
+        QCOMPARE(fileOf(TimerPage::in(card, "cardImage")), QString("area_404x190_OnArea.svg"));
+        p().h.window.screenshot("timerevent-edit");
+        // Another card takes the edit over.
+        QVERIFY(p().edit(2));
+        QCOMPARE(fileOf(TimerPage::in(p().row(2), "cardImage")), QString("area_404x190_OffSelect.svg"));
+        QCOMPARE(p().row(1)->height(), 158 * p().h.pt());
+        p().backend().setFocus(-1);
+        p().h.sent();
+        p().clickIn(p().row(0), "enableToggleArea");
+        const QByteArray bytes = p().h.commands();
+        QVERIFY2(bytes.startsWith("07F4742" "0100" "00" "00" "240517" "00" "100000" "00" "00" "0000" "01"
+                                  "A:/Concert/Aria.wav\r\n"
+                                  "07F475DAA0000\r\n"),
+                 bytes);
+        QTRY_COMPARE(textOf(TimerPage::in(p().row(0), "enableText")), QString("OFF"));
+    }
+
+    // The schedule editor: OK stays disabled in date mode until a day is
+    // picked and in week mode until a day is ticked; a picked day reaches
+    // the event as the same day east and west of Greenwich.
+    void scheduleNeedsARealDay()
+    {
+        QVERIFY(p().list({FakeTimerEvents::example().events}, 1));
+        p().clickIn(p().row(1), "scheduleArea");
+        QQuickItem *editor = p().popup("timerEventScheduleLoader");
+        QVERIFY(editor);
+        QCOMPARE(editor->property("select").toInt(), 0);
+        QQuickItem *ok = TimerPage::in(editor, "scheduleOk");
+        // Every month with no day: date mode, nothing picked.
+        p().clickIn(editor, "everyMonthArea");
+        QCOMPARE(editor->property("select").toInt(), 2);
+        QVERIFY(!ok->property("enabled").toBool());
+        p().click(ok);
+        QCOMPARE(p().backend().getDateOfFocus(), QString("EVERY DAY"));
+        // Week mode with no day ticked.
+        p().clickIn(editor, "weekButtonMon");
+        QCOMPARE(editor->property("select").toInt(), 1);
+        QVERIFY(!ok->property("enabled").toBool());
+        p().clickIn(editor, "weekButtonMon");
+        QVERIFY(ok->property("enabled").toBool());
+        // A day in the calendar: the first of the shown month.
+        QQuickItem *calendar = TimerPage::in(editor, "scheduleCalender");
+        const int year = calendar->property("shownYear").toInt();
+        const int month = calendar->property("shownMonth").toInt() + 1;
+        QQuickItem *first = nullptr;
+        QList<QQuickItem *> todo{calendar};
+        while (!todo.isEmpty()) {
+            QQuickItem *item = todo.takeFirst();
+            if (item->objectName() == "dayArea" && item->isVisible()
+                && item->parentItem()->parentItem()->parentItem()->property("dayNumber").toInt() == 1) {
+                first = item;
+                break;
+            }
+            todo.append(item->childItems());
+        }
+        QVERIFY(first);
+        p().click(first);
+        QCOMPARE(editor->property("select").toInt(), 2);
+        QVERIFY(ok->property("enabled").toBool());
+        p().click(ok);
+        // "Every month" was lit by the first tap: the month reads "00".
+        QCOMPARE(p().backend().getDateOfFocus(), QString::asprintf("%04d/00/01", year));
+        QVERIFY(!p().loader("timerEventScheduleLoader")->property("active").toBool());
+        QCOMPARE(textOf(TimerPage::in(p().row(1), "scheduleDate")), QString::asprintf("%04d/**/01", year));
+        // Opened again, the editor shows that day.
+        p().clickIn(p().row(1), "scheduleArea");
+        editor = p().popup("timerEventScheduleLoader");
+        QCOMPARE(editor->property("select").toInt(), 2);
+        QVERIFY(editor->property("everyMonth").toBool());
+        QVERIFY(TimerPage::in(editor, "scheduleOk")->property("enabled").toBool());
+        // Without "Every month", the day of the shown month.
+        p().clickIn(editor, "everyMonthArea");
+        QQuickItem *again = TimerPage::in(editor, "scheduleCalender");
+        QCOMPARE(again->property("hasDate").toBool(), true);
+        p().clickIn(editor, "scheduleOk");
+        QCOMPARE(p().backend().getDateOfFocus(), QString::asprintf("%04d/01/01", year));
+        Q_UNUSED(month);
+        p().h.window.screenshot("timerevent-schedule");
+    }
+
+    // The confirmations close when the view turns read-only or the list is
+    // read again, and OK deletes nothing that is no longer what was asked about.
+    void confirmationsCloseOnChanges()
+    {
+        QVERIFY(p().list({FakeTimerEvents::example().events}, 2));
+        p().clickIn(p().row(2), "deleteIconArea");
+        QQuickItem *confirm = p().h.item("deleteCheck");
+        QVERIFY(confirm->isVisible());
+        QCOMPARE(textOf(TimerPage::in(confirm, "dialogText")), QString("Delete selected event?"));
+        // The list read again.
+        p().backend().startTimerEvent();
+        QTRY_VERIFY(!confirm->isVisible());
+        QTRY_COMPARE(p().rowCount(), 3);
+        // Read-only.
+        confirm->setProperty("number", -1);
+        confirm->setVisible(true);
+        QCOMPARE(textOf(TimerPage::in(confirm, "dialogText")), QString("Delete all events?"));
+        QVERIFY(p().h.feed({"FF6AFD01"}));
+        QVERIFY(!confirm->isVisible());
+        QVERIFY(p().h.feed({"FF6AFD00"}));
+        // A stale index: the event asked about has gone by OK.
+        p().h.sent();
+        p().list({FakeTimerEvents::example().events}, 2);
+        p().clickIn(p().row(2), "deleteIconArea");
+        QVERIFY(confirm->isVisible());
+        confirm->setProperty("target", QVariant());
+        p().clickIn(confirm, "deleteOk");
+        QVERIFY(!confirm->isVisible());
+        QCOMPARE(p().h.commands(), QByteArray());
+        // Asked and still there: the exact delete line.
+        p().clickIn(p().row(2), "deleteIconArea");
+        p().clickIn(confirm, "deleteOk");
+        const QByteArray bytes = p().h.commands();
+        QVERIFY2(bytes.startsWith("07F47440300\r\n"), bytes);
+    }
+
+    void cleanupTestCase() { page.reset(); }
+};
+
+HB740_TEST_MAIN(TestTimerEventPage)
+#include "tst_timereventpage.moc"
