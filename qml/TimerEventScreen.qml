@@ -318,7 +318,7 @@ Item {
 
         DialogNoButton {
             id: deleteCheck
-            objectName: "deleteCheck"
+            objectName: "timerEventDeleteCheck"
             property int number: 0
             // The event asked about, to tell at OK that it is still there.
             property var target: null

@@ -97,8 +97,12 @@ struct TimerPage
         events.events = records;
         backend().startTimerEvent();
         const bool ok = QTest::qWaitFor([&] { return backend().events().size() == records.size() && rowCount() == records.size() && !backend().listBusy; }, 5000);
-        if (focusAfter >= 0)
+        if (focusAfter >= 0) {
             backend().setFocus(focusAfter);
+            // The focused event is read again; the page settles once it is.
+            if (!QTest::qWaitFor([&] { return !backend().reReadRunning(); }, 5000))
+                return false;
+        }
         QTest::qWait(50);
         h.sent();
         return ok;
@@ -138,7 +142,7 @@ private slots:
                                  "timerEventTimeEditLoader", "timerEventRepeatEditLoader", "timerEventTypeLoader",
                                  "timerEventRecInputLoader", "timerEventDlTargetLoader", "timerEventPlayTargetLoader"})
             p().loader(name)->setProperty("active", false);
-        p().h.item("deleteCheck")->setVisible(false);
+        p().h.item("timerEventDeleteCheck")->setVisible(false);
         p().backend().setFocus(-1);
     }
 
@@ -301,7 +305,7 @@ private slots:
     {
         QVERIFY(p().list({FakeTimerEvents::example().events}, 2));
         p().clickIn(p().row(2), "deleteIconArea");
-        QQuickItem *confirm = p().h.item("deleteCheck");
+        QQuickItem *confirm = p().h.item("timerEventDeleteCheck");
         QVERIFY(confirm->isVisible());
         QCOMPARE(textOf(TimerPage::in(confirm, "dialogText")), QString("Delete selected event?"));
         // The list read again.
