@@ -40,7 +40,7 @@ Item {
         id: timerEventScreen
 
         Image {
-            objectName: "viewOnlyBadge"
+            objectName: "timerEventViewOnlyBadge"
             x: ptSize * 18
             y: ptSize * 4
             smooth: false
@@ -130,14 +130,23 @@ Item {
                 }
             }
 
+            // Shows the focused row 2 pt below the list's top, or the list's end.
+            function scrollToFocus() {
+                timerEventListView.forceLayout()
+                const y = 158 * ptSize * tev.focus - 2 * ptSize
+                if (y > timerEventListView.contentHeight - timerEventListView.height)
+                    timerEventListView.positionViewAtEnd()
+                else
+                    timerEventListView.contentY = y
+            }
+
             Connections {
                 target: tev
                 function onSetNewFocus() {
-                    const y = 158 * ptSize * tev.focus - 2 * ptSize
-                    if (y > timerEventListView.contentHeight - timerEventListView.height)
-                        timerEventListView.positionViewAtEnd()
-                    else
-                        timerEventListView.contentY = y
+                    timerEventListView.scrollToFocus()
+                    // The rows made for the new list settle their heights
+                    // afterwards, which moves the end: position once more.
+                    Qt.callLater(timerEventListView.scrollToFocus)
                 }
             }
         }

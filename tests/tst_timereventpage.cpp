@@ -1,125 +1,7 @@
-#include "FakeMedia.h"
-#include "FakeTimerEvents.h"
-#include "HomeWindow.h"
+#include "TimerPage.h"
 #include "TestMain.h"
 
 #include <QtTest>
-
-// The TIMER EVENT page in the logged-in window with the editing right, the
-// scripted media and timer events: what the cards show, the editors, and
-// the bytes that reach the recorder.
-struct TimerPage
-{
-    HomeWindow h;
-    FakeMedia media = FakeMedia::example();
-    FakeTimerEvents events = FakeTimerEvents::example();
-
-    bool start()
-    {
-        h.recorder.setReply("07F6A7E11", {"0FF6AFE11"});
-        if (!h.start())
-            return false;
-        media.attach(h.recorder);
-        events.attach(h.recorder);
-        events.today = QDate::currentDate().toString("yyMMdd").toLatin1();
-        if (!h.feed({"FF6AFD00", "FF0100", "FF07CF00", "CE00", "D010"}))
-            return false;
-        h.window.click(h.item("tabTimerEvent"));
-        const bool ok = QTest::qWaitFor([&] { return tev().okPermission() && rowCount() == 3; }, 5000);
-        if (!ok)
-            qWarning() << "page not ready: right" << tev().okPermission() << "rows" << rowCount() << "events"
-                       << backend().events().size() << "cd" << backend().mediaCD << "area/mode"
-                       << backend().disabledAreaAndMode << "status" << backend().statusIcon << "busy" << backend().listBusy << h.commands();
-        return ok;
-    }
-
-    struct Tev
-    {
-        TimerEvent *t;
-        Permission *p;
-        bool okPermission() const { return p->property("okPermission").toBool(); }
-        TimerEvent *operator->() const { return t; }
-    };
-    Tev tev() { return {&h.window.backend().tev, &h.window.backend().permission}; }
-    TimerEvent &backend() { return h.window.backend().tev; }
-
-    QQuickItem *list() { return h.item("timerEventListView"); }
-    QList<QQuickItem *> rows()
-    {
-        QList<QQuickItem *> found;
-        auto *view = list();
-        auto *content = view->property("contentItem").value<QQuickItem *>();
-        for (QQuickItem *child : content->childItems())
-            if (child->objectName().startsWith("timerEventRow"))
-                found.append(child);
-        std::sort(found.begin(), found.end(), [](QQuickItem *a, QQuickItem *b) { return a->y() < b->y(); });
-        return found;
-    }
-    int rowCount() { return list() ? rows().size() : -1; }
-    QQuickItem *row(int i)
-    {
-        const QString name = QStringLiteral("timerEventRow%1").arg(i);
-        for (QQuickItem *r : rows())
-            if (r->objectName() == name)
-                return r;
-        return nullptr;
-    }
-    // Items made by repeaters and loaders are found through the visual tree.
-    static QQuickItem *below(QQuickItem *parent, const QString &name)
-    {
-        for (QQuickItem *child : parent->childItems()) {
-            if (child->objectName() == name)
-                return child;
-            if (QQuickItem *found = below(child, name))
-                return found;
-        }
-        return parent->findChild<QQuickItem *>(name);
-    }
-    static QQuickItem *in(QQuickItem *parent, const char *name)
-    {
-        auto *found = parent ? below(parent, QLatin1String(name)) : nullptr;
-        if (!found)
-            qWarning("no item %s", name);
-        return found;
-    }
-    QQuickItem *loader(const char *name) { return h.item(name); }
-    QQuickItem *popup(const char *loaderName)
-    {
-        return loader(loaderName)->property("item").value<QQuickItem *>();
-    }
-    void click(QQuickItem *item) { h.window.click(item); }
-    void clickIn(QQuickItem *parent, const char *name) { click(in(parent, name)); }
-
-    // Lists these records (the 28 characters from the enable field, then the option).
-    bool list(const QList<QByteArray> &records, int focusAfter = -1)
-    {
-        backend().setFocus(-1);
-        events.events = records;
-        backend().startTimerEvent();
-        const bool ok = QTest::qWaitFor([&] { return backend().events().size() == records.size() && rowCount() == records.size() && !backend().listBusy; }, 5000);
-        if (focusAfter >= 0) {
-            backend().setFocus(focusAfter);
-            // The focused event is read again; the page settles once it is.
-            if (!QTest::qWaitFor([&] { return !backend().reReadRunning(); }, 5000))
-                return false;
-        }
-        QTest::qWait(50);
-        h.sent();
-        return ok;
-    }
-    bool edit(int i)
-    {
-        click(in(row(i), "bodyCatcher"));
-        return QTest::qWaitFor([&] { return backend().getFocus() == i; }, 2000);
-    }
-};
-
-static QByteArray rec(const char *enable, const char *type, const char *date, const char *flags, const char *time,
-                      const char *input = "00", const char *mode = "00", const char *interval = "0000",
-                      const char *count = "01", const QByteArray &option = {})
-{
-    return QByteArray(enable) + type + date + flags + time + input + mode + interval + count + option;
-}
 
 class TestTimerEventPage : public QObject
 {
@@ -205,7 +87,7 @@ private slots:
         // The week badges' colours: Sunday and Saturday have their own.
         QQuickItem *sunday = TimerPage::in(p().row(3), "weekBadge0");
         QCOMPARE(sunday->property("color").value<QColor>(), QColor("#895A58"));
-        p().h.window.screenshot("timerevent-page");
+        p().shot("timerevent-page");
     }
 
     // A click on a card puts it into edit mode; the toggle sends the record
@@ -220,7 +102,7 @@ private slots:
         QVERIFY(TimerPage::in(card, "cancelButton")->isVisible());
         QVERIFY(TimerPage::in(card, "deleteIcon")->isVisible());
         QCOMPARE(fileOf(TimerPage::in(card, "cardImage")), QString("area_404x190_OnArea.svg"));
-        p().h.window.screenshot("timerevent-edit");
+        p().shot("timerevent-edit");
         // Another card takes the edit over.
         QVERIFY(p().edit(2));
         QCOMPARE(fileOf(TimerPage::in(p().row(2), "cardImage")), QString("area_404x190_OffSelect.svg"));
@@ -296,7 +178,7 @@ private slots:
         p().clickIn(editor, "scheduleOk");
         QCOMPARE(p().backend().getDateOfFocus(), QString::asprintf("%04d/01/01", year));
         Q_UNUSED(month);
-        p().h.window.screenshot("timerevent-schedule");
+        p().shot("timerevent-schedule");
     }
 
     // The confirmations close when the view turns read-only or the list is
