@@ -158,11 +158,19 @@ def all_delete():
                '  <text x="50" y="14" font-family="DejaVu Sans" font-weight="bold" font-size="9" fill="white" text-anchor="end">ALL</text>')
 
 
+# The word fits inside the icon's 48 units.
 def repeat_count():
     return svg(48, 14,
-               '<path d="M3 7 A4.5 4.5 0 0 1 12 5" fill="none" stroke="#464646" stroke-width="2"/>\n'
-               '  <path d="M12 1 V6 H7" fill="none" stroke="#464646" stroke-width="2"/>\n'
-               '  <text x="17" y="12" font-family="DejaVu Sans" font-weight="bold" font-size="10.5" fill="#464646">TIMES</text>')
+               '<path d="M2 7 A4 4 0 0 1 10 5.5" fill="none" stroke="#464646" stroke-width="1.8"/>\n'
+               '  <path d="M10 1.5 V6 H5.5" fill="none" stroke="#464646" stroke-width="1.8"/>\n'
+               '  <text x="14" y="11.5" font-family="DejaVu Sans" font-weight="bold" font-size="8.5" '
+               'fill="#464646">TIMES</text>')
+
+
+# The type editor writes "START TIME" / "END TIME" 35 units right of where
+# this icon starts: the triangle keeps to its left end.
+def play_row_icon():
+    return svg(62, 28, '<path d="M5.0 4.0 L23.0 14.0 L5.0 24.0 Z" fill="black"/>')
 
 
 def chevron(direction, colour):
@@ -220,7 +228,8 @@ def main():
                                ("Stop", "stop", white), ("Download", "download", white),
                                ("DeleteDownload", "deldown", white)]:
         write(f"icon_65x31_{name}.svg", type_icon(kind, colour))
-    for name, kind, colour in [("Play_Black", "play", "black"), ("RepeatPlay_Black", "repeat", "black"),
+    write("icon_62x28_Play_Black.svg", play_row_icon())
+    for name, kind, colour in [("RepeatPlay_Black", "repeat", "black"),
                                ("RECORD", "rec", RED), ("STOP_Black", "stop", "black"),
                                ("Download_Black", "download", "black"),
                                ("Delete-Download_Black", "deldown", "black")]:
