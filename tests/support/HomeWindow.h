@@ -16,9 +16,11 @@
 
 namespace HomeLines {
 
-// The lines the polls send on their own; a test about a button looks past them.
+// The lines the polls send on their own (the status, time and medium polls,
+// and the editing right asked for again while an editing page is shown); a
+// test about a button looks past them.
 inline const QList<QByteArray> pollLines = {"050", "055", "05D", "07F01FF", "07F3105", "07F6A02",
-                                     "05800", "05801", "05802", "05803"};
+                                            "05800", "05801", "05802", "05803", "07F6A7E11"};
 
 inline QByteArray withoutPolls(const QByteArray &bytes)
 {
