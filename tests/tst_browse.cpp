@@ -1,8 +1,6 @@
 #include "Browse.h"
 #include "FakeMedia.h"
-#include "LinkFixture.h"
-#include "Permission.h"
-#include "RootContext.h"
+#include "EditingLink.h"
 #include "TestMain.h"
 
 #include <QQmlComponent>
@@ -14,14 +12,6 @@
 Q_DECLARE_METATYPE(std::function<void(Browse &)>)
 
 namespace {
-
-QByteArray linesOf(const QList<QByteArray> &lines)
-{
-    QByteArray bytes;
-    for (const QByteArray &line : lines)
-        bytes += line + "\r\n";
-    return bytes;
-}
 
 // An entry as the page reads it.
 QString describe(QObject *entry)
@@ -45,22 +35,15 @@ QStringList describeAll(const QList<QObject *> &entries)
 // the transport stopped and a QML engine whose root context receives the
 // published list. With `withMedia` the recorder plays the example media;
 // without it a test plays the replies itself.
-struct BrowseFixture
+struct BrowseFixture : EditingLink
 {
     explicit BrowseFixture(bool withMedia)
         : media(FakeMedia::example())
     {
-        rootContext = engine.rootContext();
         browse = std::make_unique<Browse>();
         browse->telnet = link.telnet;
         browse->permission = &permission;
-        permission.telnet = link.telnet;
-        // Counts the lists that reach QML with entries in them.
-        QQmlComponent counter(&engine);
-        counter.setData("import QtQml 2.2\nQtObject { property var model: browseModel; property int filled: 0;"
-                        " onModelChanged: if (model.length > 0) filled++ }",
-                        QUrl());
-        watcher.reset(counter.create());
+        watcher = filledCounter(QStringLiteral("browseModel"));
         if (withMedia)
             media.attach(link.recorder);
         QObject::connect(link.telnet, &Telnet::readyRead, [this](const QString &line) {
@@ -73,25 +56,15 @@ struct BrowseFixture
     {
         watcher.reset();
         browse.reset();
-        rootContext = nullptr;
     }
 
     bool start(const QString &medium = QStringLiteral("SD1"))
     {
-        if (!link.logIn())
+        if (!logInWithRight())
             return false;
-        permission.recievedCommandFF6AFE(QStringLiteral("11"));
         browse->setStatus(16);
         browse->setCurrentMediaNumber(medium);
         return true;
-    }
-
-    // What the recorder heard since the last call, once quiet.
-    QByteArray sent(int quietMs = 150)
-    {
-        const QByteArray bytes = link.recorder.receivedOnceQuiet(quietMs);
-        link.recorder.clearReceived();
-        return bytes;
     }
 
     // Plays replies (the text after "FF6B") to the browser directly.
@@ -101,10 +74,7 @@ struct BrowseFixture
             browse->recievedCommandFF6B(reply);
     }
 
-    QList<QObject *> published() const
-    {
-        return engine.rootContext()->contextProperty(QStringLiteral("browseModel")).value<QList<QObject *>>();
-    }
+    QList<QObject *> published() const { return publishedList(QStringLiteral("browseModel")); }
     int filledPublications() const { return watcher->property("filled").toInt(); }
 
     // Folder 1 of SD1 listed by hand: sub-folder 3, files 1 to 3.
@@ -115,9 +85,6 @@ struct BrowseFixture
               "A1000300" "0Concert\\Finale.wav"});
     }
 
-    QQmlEngine engine;
-    LinkFixture link;
-    Permission permission;
     FakeMedia media;
     std::unique_ptr<Browse> browse;
     std::unique_ptr<QObject> watcher;

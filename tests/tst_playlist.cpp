@@ -1,7 +1,6 @@
 #include "Backend.h"
 #include "FakePlaylists.h"
-#include "LinkFixture.h"
-#include "Permission.h"
+#include "EditingLink.h"
 #include "Playlist.h"
 #include "TestMain.h"
 
@@ -9,14 +8,6 @@
 #include <functional>
 
 namespace {
-
-QByteArray linesOf(const QList<QByteArray> &lines)
-{
-    QByteArray bytes;
-    for (const QByteArray &line : lines)
-        bytes += line + "\r\n";
-    return bytes;
-}
 
 // The pair-encoded number as a reply carries it.
 QString n4(int n)
@@ -29,14 +20,13 @@ QString n4(int n)
 // The playlists on a link to a scripted recorder with the editing right held.
 // With `withPlaylists` the recorder plays the example playlists; without it a
 // test plays the replies itself.
-struct PlaylistFixture
+struct PlaylistFixture : EditingLink
 {
     explicit PlaylistFixture(bool withPlaylists)
         : fake(FakePlaylists::example())
     {
         pl.telnet = link.telnet;
         pl.permission = &permission;
-        permission.telnet = link.telnet;
         if (withPlaylists)
             fake.attach(link.recorder);
         QObject::connect(link.telnet, &Telnet::readyRead, [this](const QString &line) {
@@ -51,19 +41,11 @@ struct PlaylistFixture
 
     bool start(const QString &medium = QStringLiteral("SD1"))
     {
-        if (!link.logIn())
+        if (!logInWithRight())
             return false;
-        permission.recievedCommandFF6AFE(QStringLiteral("11"));
         pl.setCurrentMedia(medium);
         sent();
         return true;
-    }
-
-    QByteArray sent(int quietMs = 150)
-    {
-        const QByteArray bytes = link.recorder.receivedOnceQuiet(quietMs);
-        link.recorder.clearReceived();
-        return bytes;
     }
 
     void play(const QStringList &replies)
@@ -88,8 +70,6 @@ struct PlaylistFixture
         return all;
     }
 
-    LinkFixture link;
-    Permission permission;
     Playlist pl;
     FakePlaylists fake;
 };

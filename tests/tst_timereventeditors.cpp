@@ -74,12 +74,7 @@ private slots:
     void cleanup()
     {
         QVERIFY2(p().h.window.warnings().isEmpty(), qPrintable(p().h.window.warnings().join('\n')));
-        for (const char *name : {"timerEventBrowseLoader", "timerEventFilterLoader", "timerEventScheduleLoader",
-                                 "timerEventTimeEditLoader", "timerEventRepeatEditLoader", "timerEventTypeLoader",
-                                 "timerEventRecInputLoader", "timerEventDlTargetLoader", "timerEventPlayTargetLoader"})
-            p().loader(name)->setProperty("active", false);
-        p().h.item("timerEventDeleteCheck")->setVisible(false);
-        p().backend().setFocus(-1);
+        p().closePopups();
         p().holdListing = false;
         if (p().backend().getFilter() != 0) {
             QTRY_VERIFY(!p().backend().listBusy);

@@ -20,12 +20,7 @@ private slots:
     void cleanup()
     {
         QVERIFY2(p().h.window.warnings().isEmpty(), qPrintable(p().h.window.warnings().join('\n')));
-        for (const char *name : {"timerEventBrowseLoader", "timerEventFilterLoader", "timerEventScheduleLoader",
-                                 "timerEventTimeEditLoader", "timerEventRepeatEditLoader", "timerEventTypeLoader",
-                                 "timerEventRecInputLoader", "timerEventDlTargetLoader", "timerEventPlayTargetLoader"})
-            p().loader(name)->setProperty("active", false);
-        p().h.item("timerEventDeleteCheck")->setVisible(false);
-        p().backend().setFocus(-1);
+        p().closePopups();
     }
 
     // Each card shows its event: schedule, number, toggle, time, repeat,

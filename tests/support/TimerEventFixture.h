@@ -1,14 +1,9 @@
 #pragma once
 
+#include "EditingLink.h"
 #include "FakeTimerEvents.h"
-#include "LinkFixture.h"
-#include "Permission.h"
-#include "RootContext.h"
 #include "TimerEvent.h"
 
-#include <QQmlComponent>
-#include <QQmlContext>
-#include <QQmlEngine>
 #include <memory>
 
 // A timer-event row as a line of text, for comparing rows and lists.
@@ -33,37 +28,22 @@ inline QStringList describeEvents(const QList<QObject *> &rows)
     return all;
 }
 
-inline QByteArray linesOf(const QList<QByteArray> &lines)
-{
-    QByteArray bytes;
-    for (const QByteArray &line : lines)
-        bytes += line + "\r\n";
-    return bytes;
-}
-
 // The timer events on a link to a scripted recorder, with the editing right
 // held, SD1 current, play area ALL and play mode CONTINUE, "today" 17 May
 // 2024, and a QML engine whose root context receives the published list.
 // With `withEvents` the recorder plays the example events; without it a test
 // plays the replies itself.
-struct TimerEventFixture
+struct TimerEventFixture : EditingLink
 {
     explicit TimerEventFixture(bool withEvents)
         : events(FakeTimerEvents::example())
     {
-        rootContext = engine.rootContext();
         tev = std::make_unique<TimerEvent>();
         tev->telnet = link.telnet;
         tev->permission = &permission;
         tev->today = [] { return QDate(2024, 5, 17); };
-        permission.telnet = link.telnet;
         QObject::connect(&permission, &Permission::okPermissionChanged, tev.get(), &TimerEvent::onPermissionChanged);
-        // Counts the lists that reach QML with rows in them.
-        QQmlComponent counter(&engine);
-        counter.setData("import QtQml 2.2\nQtObject { property var model: timerEventModel; property int filled: 0;"
-                        " onModelChanged: if (model.length > 0) filled++ }",
-                        QUrl());
-        watcher.reset(counter.create());
+        watcher = filledCounter(QStringLiteral("timerEventModel"));
         if (withEvents)
             events.attach(link.recorder);
         QObject::connect(link.telnet, &Telnet::readyRead, [this](const QString &line) {
@@ -76,29 +56,19 @@ struct TimerEventFixture
     {
         watcher.reset();
         tev.reset();
-        rootContext = nullptr;
     }
 
     // Logs in, takes the right and reports a playable state: the list is
     // asked for once the status is known.
     bool start()
     {
-        if (!link.logIn())
+        if (!logInWithRight())
             return false;
-        permission.recievedCommandFF6AFE(QStringLiteral("11"));
         tev->setPlayArea(QStringLiteral("ALL"));
         tev->setPlayMode(QStringLiteral("CONTINUE"));
         tev->setCurrentMedia(QStringLiteral("SD1"));
         tev->setStatus(16);
         return true;
-    }
-
-    // What the recorder heard since the last call, once quiet.
-    QByteArray sent(int quietMs = 150)
-    {
-        const QByteArray bytes = link.recorder.receivedOnceQuiet(quietMs);
-        link.recorder.clearReceived();
-        return bytes;
     }
 
     // Plays replies (the text after "FF47") to the backend directly.
@@ -108,16 +78,10 @@ struct TimerEventFixture
             tev->recievedCommandFF47(reply);
     }
 
-    QList<QObject *> published() const
-    {
-        return engine.rootContext()->contextProperty(QStringLiteral("timerEventModel")).value<QList<QObject *>>();
-    }
+    QList<QObject *> published() const { return publishedList(QStringLiteral("timerEventModel")); }
     QStringList rows() const { return describeEvents(tev->events()); }
     int filledPublications() const { return watcher->property("filled").toInt(); }
 
-    QQmlEngine engine;
-    LinkFixture link;
-    Permission permission;
     FakeTimerEvents events;
     std::unique_ptr<TimerEvent> tev;
     std::unique_ptr<QObject> watcher;

@@ -132,6 +132,18 @@ struct TimerPage
         click(in(row(i), "bodyCatcher"));
         return QTest::qWaitFor([&] { return backend().getFocus() == i; }, 2000);
     }
+
+    // Closes every pop-up of the page and drops the focus: the state each
+    // test starts from.
+    void closePopups()
+    {
+        for (const char *name : {"timerEventBrowseLoader", "timerEventFilterLoader", "timerEventScheduleLoader",
+                                 "timerEventTimeEditLoader", "timerEventRepeatEditLoader", "timerEventTypeLoader",
+                                 "timerEventRecInputLoader", "timerEventDlTargetLoader", "timerEventPlayTargetLoader"})
+            loader(name)->setProperty("active", false);
+        h.item("timerEventDeleteCheck")->setVisible(false);
+        backend().setFocus(-1);
+    }
 };
 
 static QByteArray rec(const char *enable, const char *type, const char *date, const char *flags, const char *time,
