@@ -13,6 +13,7 @@ are black (for the light panels), -W and the footer's are white."""
 
 import math
 import os
+from svgimages import svg
 
 ACCENT = "#29abe2"
 DARK = "#282828"
@@ -32,11 +33,6 @@ ADVANCE = {
     'Y': 724, 'Z': 725, ' ': 348, '-': 415,
 }
 CAP_HEIGHT = 0.729
-
-
-def svg(width, height, body):
-    return (f'<svg xmlns="http://www.w3.org/2000/svg" width="{width}" height="{height}" '
-            f'viewBox="0 0 {width} {height}">\n  {body}\n</svg>\n')
 
 
 def label(text, cx, cy, room, largest, fill):

@@ -5,17 +5,13 @@ writes Resource/login/<name>.svg. The four bitmaps of the manual login page
 rendered at three times that size by tools/render-login-images.sh."""
 
 import os
+from svgimages import svg
 
 OUT = "Resource/login"
 
 CYAN = "#0ec0dd"
 GREY = "#878787"
 WHITE = "#ffffff"
-
-
-def svg(width, height, body):
-    return (f'<svg xmlns="http://www.w3.org/2000/svg" width="{width}" height="{height}" '
-            f'viewBox="0 0 {width} {height}">\n  {body}\n</svg>\n')
 
 
 # ---- Letters drawn as strokes, in a box of width w and height h at (x, y) ----

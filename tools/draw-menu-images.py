@@ -7,6 +7,7 @@ Resource/set_title.png). The OK, minus, plus, knob and oval buttons are the
 Home page's too: it uses these same files."""
 
 import os
+from svgimages import svg, gradient
 
 OUT = "Resource/menu"
 
@@ -14,17 +15,6 @@ ACCENT = "#29abe2"
 DARK = "#282828"
 LIGHT = "#f2f2f2"
 EDGE = "#5a5a5a"
-
-
-def svg(width, height, body):
-    return (f'<svg xmlns="http://www.w3.org/2000/svg" width="{width}" height="{height}" '
-            f'viewBox="0 0 {width} {height}">\n  {body}\n</svg>\n')
-
-
-def gradient(name, top, bottom):
-    return (f'<defs><linearGradient id="{name}" x1="0" y1="0" x2="0" y2="1">'
-            f'<stop offset="0" stop-color="{top}"/><stop offset="1" stop-color="{bottom}"/>'
-            f'</linearGradient></defs>\n  ')
 
 
 # A page's title band: white letters stand on it, so it stays dark, with a

@@ -14,6 +14,7 @@ those of other rows dark with white labels."""
 
 import math
 import os
+from svgimages import svg
 
 OUT = "Resource/Playlist"
 
@@ -36,11 +37,6 @@ ADVANCE = {
     'Y': 724, 'Z': 725, ' ': 348, '-': 415,
 }
 CAP_HEIGHT = 0.729
-
-
-def svg(width, height, body):
-    return (f'<svg xmlns="http://www.w3.org/2000/svg" width="{width}" height="{height}" '
-            f'viewBox="0 0 {width} {height}">\n  {body}\n</svg>\n')
 
 
 def label(text, cx, cy, room, largest, fill):

@@ -10,6 +10,7 @@ dark. Unlit it is a plain dark key; lit (held down, list open, or the entry
 of the present value) it turns a deep blue with an accent rim and bar."""
 
 import os
+from svgimages import svg, gradient
 
 OUT = "Resource/selectors"
 
@@ -17,17 +18,6 @@ ACCENT = "#29abe2"
 DARK = "#282828"
 LIGHT = "#f2f2f2"
 EDGE = "#5a5a5a"
-
-
-def svg(width, height, body):
-    return (f'<svg xmlns="http://www.w3.org/2000/svg" width="{width}" height="{height}" '
-            f'viewBox="0 0 {width} {height}">\n  {body}\n</svg>\n')
-
-
-def gradient(name, top, bottom):
-    return (f'<defs><linearGradient id="{name}" x1="0" y1="0" x2="0" y2="1">'
-            f'<stop offset="0" stop-color="{top}"/><stop offset="1" stop-color="{bottom}"/>'
-            f'</linearGradient></defs>\n  ')
 
 
 # A 120 x 48 key. Entries stack edge to edge over the display, so the face

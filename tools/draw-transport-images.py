@@ -12,6 +12,7 @@ tracks under which the application draws its bars, a dB scale and the over
 fields; the format labels are dark plates for grey text."""
 
 import os
+from svgimages import svg, gradient
 
 OUT = "Resource/transport"
 
@@ -32,17 +33,6 @@ FONT = "Liberation Sans, DejaVu Sans, sans-serif"
 SEGMENTS = 58
 SCALE_LENGTH = 333.0
 MARKED_DB = (-50, -40, -30, -20, -12, -6, 0)
-
-
-def svg(width, height, body):
-    return (f'<svg xmlns="http://www.w3.org/2000/svg" width="{width}" height="{height}" '
-            f'viewBox="0 0 {width} {height}">\n  {body}\n</svg>\n')
-
-
-def gradient(name, top, bottom):
-    return (f'<defs><linearGradient id="{name}" x1="0" y1="0" x2="0" y2="1">'
-            f'<stop offset="0" stop-color="{top}"/><stop offset="1" stop-color="{bottom}"/>'
-            f'</linearGradient></defs>\n  ')
 
 
 # Text centred on (cx, cy) for capitals and digits.

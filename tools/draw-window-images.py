@@ -14,6 +14,7 @@ The lit step buttons, the knob, OK and the ovals are the MENU page's
 
 import math
 import os
+from svgimages import svg
 
 OUT = "Resource/windows"
 
@@ -33,11 +34,6 @@ ADVANCE = {
     'S': 720, 'T': 682, ' ': 348,
 }
 CAP_HEIGHT = 0.729
-
-
-def svg(width, height, body):
-    return (f'<svg xmlns="http://www.w3.org/2000/svg" width="{width}" height="{height}" '
-            f'viewBox="0 0 {width} {height}">\n  {body}\n</svg>\n')
 
 
 def gradient(name, top, bottom):
