@@ -11,9 +11,8 @@ Where they stand: the folder title bar is a light blue ("#89A3D4"), the rows
 and the footer bar are dark, the menu panels light grey. Glyphs ending in -B
 are black (for the light panels), -W and the footer's are white."""
 
-import math
 import os
-from svgimages import svg
+from svgimages import FONT, label, svg
 
 ACCENT = "#29abe2"
 DARK = "#282828"
@@ -24,23 +23,6 @@ NAVY = "#1d2b45"          # the up arrow on the light blue title bar
 FOLDER = "#e8b84a"        # folder body, warm so it stands out of the dark rows
 FOLDER_BACK = "#c4952f"
 GREY = "#8c8c8c"
-
-FONT = "Liberation Sans, DejaVu Sans, sans-serif"
-ADVANCE = {
-    'A': 774, 'B': 762, 'C': 734, 'D': 830, 'E': 683, 'F': 683, 'G': 821, 'H': 837,
-    'I': 372, 'J': 372, 'K': 775, 'L': 637, 'M': 995, 'N': 837, 'O': 850, 'P': 733,
-    'Q': 850, 'R': 770, 'S': 720, 'T': 682, 'U': 812, 'V': 774, 'W': 1103, 'X': 771,
-    'Y': 724, 'Z': 725, ' ': 348, '-': 415,
-}
-CAP_HEIGHT = 0.729
-
-
-def label(text, cx, cy, room, largest, fill):
-    width = sum(ADVANCE[c] for c in text) / 1000
-    size = min(largest, math.floor(room / width * 4) / 4)
-    baseline = cy + size * CAP_HEIGHT / 2
-    return (f'<text x="{cx:g}" y="{baseline:.2f}" font-family="{FONT}" font-weight="bold" '
-            f'font-size="{size:g}" text-anchor="middle" fill="{fill}">{text}</text>')
 
 
 # ---- Title bar ----

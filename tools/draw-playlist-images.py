@@ -12,9 +12,8 @@ playlist's row light blue ("#89A3D4"); entry rows are dark; the footer is a
 dark blue ("#2F3E5B"). Buttons of the current row are navy with white labels,
 those of other rows dark with white labels."""
 
-import math
 import os
-from svgimages import svg
+from svgimages import FONT, label, svg
 
 OUT = "Resource/Playlist"
 
@@ -26,25 +25,6 @@ EDGE = "#5a5a5a"
 NAVY = "#1d2b45"          # buttons on the light blue current row
 RED = "#c24c37"           # destructive buttons
 GREY = "#8c8c8c"
-
-FONT = "Liberation Sans, DejaVu Sans, sans-serif"
-# Widths of DejaVu Sans Bold, which Qt's SVG renderer draws here, in
-# thousandths of the font size.
-ADVANCE = {
-    'A': 774, 'B': 762, 'C': 734, 'D': 830, 'E': 683, 'F': 683, 'G': 821, 'H': 837,
-    'I': 372, 'J': 372, 'K': 775, 'L': 637, 'M': 995, 'N': 837, 'O': 850, 'P': 733,
-    'Q': 850, 'R': 770, 'S': 720, 'T': 682, 'U': 812, 'V': 774, 'W': 1103, 'X': 771,
-    'Y': 724, 'Z': 725, ' ': 348, '-': 415,
-}
-CAP_HEIGHT = 0.729
-
-
-def label(text, cx, cy, room, largest, fill):
-    width = sum(ADVANCE[c] for c in text) / 1000
-    size = min(largest, math.floor(room / width * 4) / 4)
-    baseline = cy + size * CAP_HEIGHT / 2
-    return (f'<text x="{cx:g}" y="{baseline:.2f}" font-family="{FONT}" font-weight="bold" '
-            f'font-size="{size:g}" text-anchor="middle" fill="{fill}">{text}</text>')
 
 
 # ---- Playlist rows ----

@@ -50,17 +50,22 @@ void Browse::send(const QByteArray &command)
     permission->sendIfPermitted(command);
 }
 
-bool Browse::sendNumbered(const char *subCommand, int number)
+QByteArray Browse::numbered(const char *subCommand, int number) const
 {
-    if (!hasMedium() || !isNumber(number))
-        return false;
-    char command[] = "07F6Bssmmnnnn\r\n";
+    char command[] = "07F6Bssmmnnnn";
     command[5] = subCommand[0];
     command[6] = subCommand[1];
     command[7] = mediaCode.at(0).toLatin1();
     command[8] = mediaCode.at(1).toLatin1();
     putNumberField(command + 9, number);
-    return permission->sendIfPermitted(command);
+    return QByteArray(command);
+}
+
+bool Browse::sendNumbered(const char *subCommand, int number)
+{
+    if (!hasMedium() || !isNumber(number))
+        return false;
+    return permission->sendIfPermitted(numbered(subCommand, number) + "\r\n");
 }
 
 bool Browse::requestCurrentFolder()

@@ -128,7 +128,9 @@ private:
     // `settled`: no other listing follows at once, the page may act again.
     void endListing(bool settled = true);
     void publishList();
-    // Sends "07F6B" + the sub-command, the medium code and the number.
+    // "07F6B" + the sub-command, the medium code and the number, without a line end.
+    QByteArray numbered(const char *subCommand, int number) const;
+    // Sends that command as a line, when there is a medium and the number fits.
     bool sendNumbered(const char *subCommand, int number);
     void send(const QByteArray &command);
     // An operation's whole command; busy only once it went out.

@@ -11,18 +11,6 @@
 
 namespace {
 
-// "07F6B" + the sub-command, the medium code and the number, without a line end.
-QByteArray numbered(const char *subCommand, const QString &mediaCode, int number)
-{
-    char command[] = "07F6Bssmmnnnn";
-    command[5] = subCommand[0];
-    command[6] = subCommand[1];
-    command[7] = mediaCode.at(0).toLatin1();
-    command[8] = mediaCode.at(1).toLatin1();
-    putNumberField(command + 9, number);
-    return QByteArray(command);
-}
-
 bool endsWithExtension(const QString &name, const char *extension)
 {
     return name.endsWith(QLatin1String(extension), Qt::CaseInsensitive);
@@ -50,7 +38,7 @@ void Browse::createFolder(QString name)
     const auto bytes = FileNames::encodeName(name, FileNames::folderNameCap);
     if (!bytes)
         return refuse();
-    sendOperation(numbered("15", mediaCode, nowFolder.number()) + *bytes + "\r\n");
+    sendOperation(numbered("15", nowFolder.number()) + *bytes + "\r\n");
 }
 
 void Browse::renameFolder(int number, QString name)
@@ -60,14 +48,14 @@ void Browse::renameFolder(int number, QString name)
     const auto bytes = FileNames::encodeName(name, FileNames::folderNameCap);
     if (!bytes)
         return refuse();
-    sendOperation(numbered("13", mediaCode, number) + *bytes + "\r\n");
+    sendOperation(numbered("13", number) + *bytes + "\r\n");
 }
 
 void Browse::deleteFolder(int number)
 {
     if (!hasMedium() || !isNumber(number))
         return;
-    sendOperation(numbered("14", mediaCode, number) + "\r\n");
+    sendOperation(numbered("14", number) + "\r\n");
 }
 
 void Browse::sortByTime()
@@ -109,14 +97,14 @@ void Browse::renameFile(int number, QString newName, QString orgName)
                             : endsWithExtension(orgName, ".wav") ? ".wav" : "";
     if (!hasMedium() || !isNumber(number))
         return;
-    sendOperation(numbered("23", mediaCode, number) + *bytes + extension + "\r\n");
+    sendOperation(numbered("23", number) + *bytes + extension + "\r\n");
 }
 
 void Browse::deleteFile(int number)
 {
     if (!hasMedium() || !isNumber(number))
         return;
-    sendOperation(numbered("24", mediaCode, number) + "\r\n");
+    sendOperation(numbered("24", number) + "\r\n");
 }
 
 void Browse::deleteFileFullPath(QString file)
@@ -146,7 +134,7 @@ void Browse::queryInfo(int number)
 {
     if (!hasMedium() || !isNumber(number))
         return;
-    send(numbered("22", mediaCode, number) + "\r\n");
+    send(numbered("22", number) + "\r\n");
 }
 
 QString Browse::getInfo(int index)
