@@ -535,6 +535,40 @@ private slots:
         QCOMPARE(f.sent(), (file ? "07F6B23000100" : "07F6B13000300") + sent + "\r\n");
     }
 
+    // Every command that carries a name or a path goes out in one write, so
+    // that nothing another sender writes meanwhile lands inside its line.
+    void commandsGoOutWhole_data()
+    {
+        QTest::addColumn<std::function<void(Browse &)>>("call");
+        QTest::addColumn<QByteArray>("line");
+        const auto row = [](const char *name, std::function<void(Browse &)> call, const QByteArray &line) {
+            QTest::newRow(name) << call << line;
+        };
+        row("create folder", [](Browse &b) { b.createFolder("Live"); }, "07F6B15000100Live\r\n");
+        row("rename folder", [](Browse &b) { b.renameFolder(3, "Encores"); }, "07F6B13000300Encores\r\n");
+        row("rename file", [](Browse &b) { b.renameFile(2, "Duet", "Aria.wav"); }, "07F6B23000200Duet.wav\r\n");
+        row("delete by full path", [](Browse &b) { b.deleteFileFullPath("A:\\_playlists\\Morning"); },
+            "07F6B26A:\\_playlists\\Morning\r\n");
+        row("copy", [](Browse &b) { b.copyFile("A:\\Concert\\Aria.wav", "A:\\Aria.wav"); },
+            "07F6B0400A:\\Concert\\Aria.wav\r\n07F6B0415A:\\Aria.wav\r\n");
+        row("up a level", [](Browse &b) { b.upFolder(); }, "07F6B0200\\\r\n");
+        row("set to current", [](Browse &b) { b.setToCurrentFolder(); }, "07F6B01\\Concert\r\n");
+    }
+    void commandsGoOutWhole()
+    {
+        QFETCH(std::function<void(Browse &)>, call);
+        QFETCH(QByteArray, line);
+        BrowseFixture f(false);
+        QVERIFY(f.start());
+        f.listConcert();
+        f.sent();
+        QVERIFY(f.interruptSecondWrite("050\r\n"));
+        call(*f.browse);
+        const QByteArray sent = f.sent();
+        QVERIFY2(sent.startsWith(line), sent.constData());
+        QVERIFY2(sent.contains("050\r\n"), sent.constData());
+    }
+
     // Without the editing right the listing asks for nothing either.
     void listingNeedsTheEditingRight()
     {

@@ -363,6 +363,33 @@ private slots:
         QCOMPARE(f.sent(50), QByteArray());
     }
 
+    // Every command that carries a name goes out in one write, so that
+    // nothing another sender writes meanwhile lands inside its line.
+    void commandsGoOutWhole_data()
+    {
+        QTest::addColumn<Call>("call");
+        QTest::addColumn<QByteArray>("line");
+        const auto row = [](const char *name, Call call, const QByteArray &line) {
+            QTest::newRow(name) << call << line;
+        };
+        row("create", [](Playlist &p) { p.createPpl("Night"); }, "07F4540Night\r\n");
+        row("save as", [](Playlist &p) { p.saveAs("Night"); }, "07F4541Night\r\n");
+        row("rename", [](Playlist &p) { p.renamePpl(2, "Night"); }, "07F45430200Night\r\n");
+        row("load", [](Playlist &p) { QVERIFY(p.loadPpl("Evening")); }, "07F310000A:/_playlists/Evening\r\n");
+    }
+    void commandsGoOutWhole()
+    {
+        QFETCH(Call, call);
+        QFETCH(QByteArray, line);
+        PlaylistFixture f(false);
+        QVERIFY(f.start());
+        QVERIFY(f.interruptSecondWrite("050\r\n"));
+        call(f.pl);
+        const QByteArray sent = f.sent();
+        QVERIFY2(sent.startsWith(line), sent.constData());
+        QVERIFY2(sent.contains("050\r\n"), sent.constData());
+    }
+
     // Results of the commands: what goes out, the failure signal, the entries.
     void results_data()
     {

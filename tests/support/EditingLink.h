@@ -7,6 +7,7 @@
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QMetaObject>
 #include <memory>
 
 // The lines as the recorder receives them, each ended by CR LF.
@@ -48,6 +49,30 @@ struct EditingLink
         const QByteArray bytes = link.recorder.receivedOnceQuiet(quietMs);
         link.recorder.clearReceived();
         return bytes;
+    }
+
+    // Brings the link's flow control to the point where the second write
+    // from now waits for the event loop, and has `foreign` written in that
+    // wait, as a poll timer would write its query. A command written in
+    // pieces comes out cut by the foreign line; one written whole does not.
+    // False when the link never waited.
+    bool interruptSecondWrite(const QByteArray &foreign)
+    {
+        // The link writes this many times in a row, then waits before the next.
+        constexpr int burst = 11;
+        const auto waited = std::make_shared<bool>(false);
+        QMetaObject::invokeMethod(link.telnet, [waited] { *waited = true; }, Qt::QueuedConnection);
+        for (int i = 0; !*waited && i <= burst; ++i)
+            link.telnet->sendData("");
+        if (!*waited)
+            return false;
+        // The write that waited was the first of a new run.
+        for (int i = 1; i < burst - 1; ++i)
+            link.telnet->sendData("");
+        Telnet *telnet = link.telnet;
+        QMetaObject::invokeMethod(telnet, [telnet, foreign] { telnet->sendData(foreign.constData()); },
+                                  Qt::QueuedConnection);
+        return true;
     }
 
     // The list published under `name`, as QML has it.
