@@ -109,6 +109,8 @@ Item {
             source: "Resource/Browse/icon_135x26_Set-to-C.svg"
             visible: browse.currentFolderNumber !== browse.nowFolderNumber && !permission.isReadOnly
                      && comm.statusIcon == 16
+            // A folder still being listed has no name yet to set.
+            active: browseList.folderKnown
             onClicked: browse.setToCurrentFolder()
         }
 

@@ -569,6 +569,23 @@ private slots:
         QVERIFY2(sent.contains("050\r\n"), sent.constData());
     }
 
+    // A folder opened but not yet named by its listing is not the root: it
+    // is not made the current folder under the root's empty name.
+    void setToCurrentNeedsTheFolderName()
+    {
+        BrowseFixture f(false);
+        QVERIFY(f.start());
+        f.listConcert();
+        f.browse->openFolder(3);
+        f.sent();
+        f.browse->setToCurrentFolder();
+        QCOMPARE(f.sent(50), QByteArray());
+        f.play({"800100", "91000300" "0Concert\\Encore"});
+        f.sent();
+        f.browse->setToCurrentFolder();
+        QVERIFY(f.sent().startsWith(linesOf({"07F6B01\\Concert\\Encore", "07F6B00", "07F6B05"})));
+    }
+
     // Without the editing right the listing asks for nothing either.
     void listingNeedsTheEditingRight()
     {

@@ -723,6 +723,29 @@ private slots:
             for (const QByteArray &reply : media.answer(line))
                 QVERIFY(h().feed({reply.mid(1)}));
         QVERIFY(listed(pageList(), {"Encore", "Overture.wav", "Aria.wav", "Finale.wav"}));
+
+        // Set-to-current while a folder opened from the current one is still
+        // unnamed: dimmed, and a click does not make the root current.
+        settle();
+        holdListing = true;
+        held.clear();
+        h().window.click(rowNamed(pageList(), "Encore"));
+        QVERIFY(QTest::qWaitFor([&] { return !held.isEmpty(); }, 2000));
+        QCOMPARE(browse().getNowFolderName(), QString());
+        QVERIFY(live("setToCurrent")->isVisible());
+        QVERIFY(!lit("setToCurrent"));
+        commands();
+        h().window.click(live("setToCurrent"));
+        QVERIFY(!commands().contains("07F6B01"));
+        holdListing = false;
+        for (const QByteArray &line : qAsConst(held))
+            for (const QByteArray &reply : media.answer(line))
+                QVERIFY(h().feed({reply.mid(1)}));
+        QVERIFY(listed(pageList(), {"Encore.wav"}));
+        QVERIFY(lit("setToCurrent"));
+        commands();
+        h().window.click(live("setToCurrent"));
+        QVERIFY(commands().startsWith("07F6B01\\Concert\\Encore\r\n"));
     }
 };
 

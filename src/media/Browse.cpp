@@ -127,6 +127,10 @@ void Browse::upFolder()
 
 void Browse::setToCurrentFolder()
 {
+    // Only the root goes by the empty name; another folder without its name
+    // is one whose listing has not named it yet.
+    if (nowFolder.name().isEmpty() && nowFolder.number() != 0)
+        return;
     send("07F6B01\\" + nowFolder.name().toUtf8() + "\r\n");
     requestCurrentFolder();
 }
