@@ -339,6 +339,7 @@ private slots:
         row("create folder named ..", [](Browse &b) { b.createFolder(".."); }, "", 0, 1);
         row("create folder of dots and spaces", [](Browse &b) { b.createFolder(" . . "); }, "", 0, 1);
         row("create folder of removed characters only", [](Browse &b) { b.createFolder("///"); }, "", 0, 1);
+        row("create folder cut to dots", [](Browse &b) { b.createFolder(QString(117, '.') + "a"); }, "", 0, 1);
         row("rename folder", [](Browse &b) { b.renameFolder(3, "Encores"); }, "07F6B13000300Encores\r\n", 1);
         row("rename folder 10000", [](Browse &b) { b.renameFolder(10000, "x"); }, "", 0);
         row("rename folder to a dot", [](Browse &b) { b.renameFolder(3, "."); }, "", 0, 1);
@@ -356,6 +357,8 @@ private slots:
             "07F6B23000700Take\r\n", 1);
         row("rename file to its extension only", [](Browse &b) { b.renameFile(7, ".wav", "old.wav"); }, "", 0, 1);
         row("rename file to slashes", [](Browse &b) { b.renameFile(7, "///", "old.wav"); }, "", 0, 1);
+        row("rename file cut to dots", [](Browse &b) { b.renameFile(7, QString(113, '.') + "a.wav", "old.wav"); }, "",
+            0, 1);
         row("rename file -1", [](Browse &b) { b.renameFile(-1, "Take", "old.wav"); }, "", 0);
         row("delete file", [](Browse &b) { b.deleteFile(2); }, "07F6B24000200\r\n", 1);
         row("delete file 12345", [](Browse &b) { b.deleteFile(12345); }, "", 0);

@@ -363,6 +363,39 @@ private slots:
         QCOMPARE(f.sent(50), QByteArray());
     }
 
+    // Dots and spaces alone name the playlist folder or its parent: such a
+    // name is refused and reported, whatever the cleaning or the cut left.
+    void folderNamesAreRefused_data()
+    {
+        QTest::addColumn<Call>("call");
+        QTest::addColumn<QByteArray>("sent");
+        const auto row = [](const char *name, Call call, const QByteArray &sent) {
+            QTest::newRow(name) << call << sent;
+        };
+        row("create ..", [](Playlist &p) { p.createPpl(".."); }, "");
+        row("save as .", [](Playlist &p) { p.saveAs("."); }, "");
+        row("rename to dots and spaces", [](Playlist &p) { p.renamePpl(2, " . "); }, "");
+        row("create, cleaned to ..", [](Playlist &p) { p.createPpl("./."); }, "");
+        row("create, cut to dots", [](Playlist &p) { p.createPpl(QString(117, '.') + "a"); }, "");
+        row("load ..", [](Playlist &p) { QVERIFY(!p.loadPpl("..")); }, "");
+        row("load, cleaned to ..", [](Playlist &p) { QVERIFY(!p.loadPpl(".\\.")); }, "");
+        row("load without a name", [](Playlist &p) { QVERIFY(!p.loadPpl("")); }, "");
+        row("create with dots in the name", [](Playlist &p) { p.createPpl("..a"); }, "07F4540..a\r\n");
+        row("load with dots in the name", [](Playlist &p) { QVERIFY(p.loadPpl("a..b")); },
+            "07F310000A:/_playlists/a..b\r\n");
+    }
+    void folderNamesAreRefused()
+    {
+        QFETCH(Call, call);
+        QFETCH(QByteArray, sent);
+        PlaylistFixture f(false);
+        QVERIFY(f.start());
+        QSignalSpy failed(&f.pl, &Playlist::execFailed);
+        call(f.pl);
+        QCOMPARE(f.sent(), sent);
+        QCOMPARE(failed.count(), sent.isEmpty() ? 1 : 0);
+    }
+
     // Every command that carries a name goes out in one write, so that
     // nothing another sender writes meanwhile lands inside its line.
     void commandsGoOutWhole_data()

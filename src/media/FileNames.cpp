@@ -19,17 +19,22 @@ QString sanitizeFileName(const QString &name)
     return cleaned;
 }
 
+bool isDotsAndSpaces(const QByteArray &name)
+{
+    for (const char c : name) {
+        if (c != '.' && c != ' ')
+            return false;
+    }
+    return true;
+}
+
 std::optional<QByteArray> encodeName(const QString &name, int cap)
 {
-    const QString cleaned = sanitizeFileName(name);
-    bool onlyDotsAndSpaces = true;
-    for (const QChar c : cleaned) {
-        if (c != QLatin1Char('.') && c != QLatin1Char(' '))
-            onlyDotsAndSpaces = false;
-    }
-    if (onlyDotsAndSpaces)
+    // Judged after the cut: the bytes that go out are the name.
+    const QByteArray bytes = LineProtocol::cutUtf8(sanitizeFileName(name).toUtf8(), cap);
+    if (isDotsAndSpaces(bytes))
         return std::nullopt;
-    return LineProtocol::cutUtf8(cleaned.toUtf8(), cap);
+    return bytes;
 }
 
 std::optional<QByteArray> encodePath(const QString &path)

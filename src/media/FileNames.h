@@ -15,8 +15,12 @@ constexpr int fileNameCap = 113;
 // (/ \ : * ? " < > |), control characters and DEL.
 QString sanitizeFileName(const QString &name);
 
+// True when the name is made only of dots and spaces (or is empty): the
+// media take such a name for the folder itself or for its parent.
+bool isDotsAndSpaces(const QByteArray &name);
+
 // The cleaned name in UTF-8, cut to `cap` bytes on a character boundary;
-// nothing when it is empty or made only of dots and spaces.
+// nothing when that is empty or made only of dots and spaces.
 std::optional<QByteArray> encodeName(const QString &name, int cap);
 
 // The path in UTF-8 without CR, LF and NUL; nothing when it is empty or

@@ -20,27 +20,49 @@ QByteArray playlistName(const QString &name, int cap)
     return cap < 0 ? bytes : LineProtocol::cutUtf8(bytes, cap);
 }
 
+// Dots and spaces alone would name the playlist folder or climb out of it.
+// An empty name adds no path to the command: it goes out as it is.
+bool namesAFolder(const QByteArray &name)
+{
+    return !name.isEmpty() && FileNames::isDotsAndSpaces(name);
+}
+
 constexpr int largestNumber = 9999;
 
 } // namespace
 
 void Playlist::createPpl(QString name)
 {
-    send("07F4540" + playlistName(name, nameCap) + "\r\n");
+    const QByteArray bytes = playlistName(name, nameCap);
+    if (namesAFolder(bytes)) {
+        emit execFailed();
+        return;
+    }
+    send("07F4540" + bytes + "\r\n");
 }
 
 void Playlist::saveAs(QString name)
 {
-    send("07F4541" + playlistName(name, nameCap) + "\r\n");
+    const QByteArray bytes = playlistName(name, nameCap);
+    if (namesAFolder(bytes)) {
+        emit execFailed();
+        return;
+    }
+    send("07F4541" + bytes + "\r\n");
 }
 
 void Playlist::renamePpl(int pplNumber, QString name)
 {
     if (pplNumber < 1 || pplNumber > largestNumber)
         return;
+    const QByteArray bytes = playlistName(name, nameCap);
+    if (namesAFolder(bytes)) {
+        emit execFailed();
+        return;
+    }
     char command[] = "07F4543xxxx";
     putNumberField(command + 7, pplNumber);
-    send(QByteArray(command) + playlistName(name, nameCap) + "\r\n");
+    send(QByteArray(command) + bytes + "\r\n");
 }
 
 bool Playlist::loadPpl(QString name)
@@ -49,7 +71,13 @@ bool Playlist::loadPpl(QString name)
                                            "07F310000C:/_playlists/"};
     if (currentMediaIndex < 0 || currentMediaIndex > 2)
         return false;
-    if (!send(prefixes[currentMediaIndex] + playlistName(name, -1) + "\r\n"))
+    // A listed playlist has a name: an empty one would load the folder.
+    const QByteArray bytes = playlistName(name, -1);
+    if (FileNames::isDotsAndSpaces(bytes)) {
+        emit execFailed();
+        return false;
+    }
+    if (!send(prefixes[currentMediaIndex] + bytes + "\r\n"))
         return false;
     loadPending = true;
     return true;
