@@ -39,6 +39,12 @@ Item {
         }
         function onPplRecived(number) {
             pplView = true
+            // Records can come out of order: the rows of announced playlists
+            // still to come wait empty in their places.
+            if (number < pl.allPplNumber) {
+                while (playlistRepeater.model.count < number)
+                    playlistRepeater.model.append({"pageSource": awaitedPplComponent})
+            }
             setRow(number, pplComponent)
         }
         function onEntryListRecived() {
@@ -67,6 +73,12 @@ Item {
     Component {
         id: pplComponent
         PlaylistPplDelegete {
+        }
+    }
+
+    Component {
+        id: awaitedPplComponent
+        Item {
         }
     }
 
@@ -157,6 +169,8 @@ Item {
                 delegate: Loader {
                     sourceComponent: pageSource
                     onLoaded: {
+                        if (pageSource === awaitedPplComponent)
+                            return
                         if (pplView) {
                             item.pplNumber = index
                             item.pplName = pl.getPplName(index)

@@ -570,6 +570,42 @@ private slots:
         QVERIFY(showList());
     }
 
+    // Records that come out of order or after a gap show in their places;
+    // a playlist whose record never came leaves its place empty.
+    void recordsByNumber_data()
+    {
+        QTest::addColumn<QList<int>>("order");
+        QTest::addColumn<QList<int>>("shown");
+        QTest::newRow("reversed") << QList<int>{3, 2, 1} << QList<int>{0, 1, 2};
+        QTest::newRow("second first") << QList<int>{2, 1, 3} << QList<int>{0, 1, 2};
+        QTest::newRow("second missing") << QList<int>{1, 3} << QList<int>{0, 2};
+        QTest::newRow("first missing") << QList<int>{3, 2} << QList<int>{1, 2};
+    }
+    void recordsByNumber()
+    {
+        QFETCH(QList<int>, order);
+        QFETCH(QList<int>, shown);
+        const QStringList all = {"Morning", "Evening", "Archive"};
+        const QStringList dates = {"2026/12/01 08:30", "2026/12/02 19:00", "2026/11/20 12:00"};
+        QStringList names;
+        for (int row : shown)
+            names.append(all.at(row));
+        playlists.recordOrder = order;
+        QVERIFY(h().feed({"FF45800100"}));
+        QVERIFY(QTest::qWaitFor([&] { return pplNames() == names; }, 3000));
+        const qreal lineHeight = screen()->property("lineHeight").toReal();
+        for (int row = 0; row < all.size(); ++row) {
+            QQuickItem *item = pplRow(row);
+            QCOMPARE(item != nullptr, shown.contains(row));
+            if (!item)
+                continue;
+            QCOMPARE(item->y(), row * lineHeight);
+            QCOMPARE(textOf(descendant(item, "pplDateTimeText")), dates.at(row));
+        }
+        playlists.recordOrder.clear();
+        QVERIFY(showList());
+    }
+
     // Without a medium that has a drive, deletion is not offered and a load clears nothing.
     void deleteOnlyOnDrives()
     {

@@ -94,8 +94,16 @@ QList<QByteArray> FakePlaylists::answer(const QByteArray &request)
         return {head + "84" + number4(m.lists.size())};
     if (sub == "05") {
         QList<QByteArray> lines;
-        const int last = readNumber4(request, 11);
-        for (int n = readNumber4(request, 7); n <= last && n <= m.lists.size(); ++n) {
+        const int first = qMax(1, readNumber4(request, 7));
+        const int last = qMin(readNumber4(request, 11), int(m.lists.size()));
+        QList<int> order = recordOrder;
+        if (order.isEmpty()) {
+            for (int n = first; n <= last; ++n)
+                order.append(n);
+        }
+        for (const int n : qAsConst(order)) {
+            if (n < first || n > last)
+                continue;
             const List &list = m.lists.at(n - 1);
             lines.append(head + "85" + number4(n) + list.dateTime.toUtf8() + list.name.toUtf8());
         }

@@ -41,6 +41,9 @@ public:
     // The result of edits ("11" done, "12" failed) and of loads ("00" done).
     QByteArray editResult = "11";
     QByteArray loadResult = "00";
+    // The playlists whose records answer a request for records, in this
+    // order (1-based); empty: every one asked for, from the first.
+    QList<int> recordOrder;
     // Status codes answered to the status query before the usual one (0).
     QList<int> statusQueue;
     // Status queries heard.
