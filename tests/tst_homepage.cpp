@@ -30,6 +30,26 @@ private slots:
         QVERIFY(h().item("pitchText")->isVisible());
     }
 
+    // The login reads the marks before the first time reply: until the
+    // track's length is known the arrows wait hidden, then stand at their places.
+    void arrowsOfTheFirstSessionWaitForItsLength()
+    {
+        QTRY_COMPARE(h().arrows().size(), 3);
+        QCOMPARE(h().comm().trackTotalTimeFlame(), 0);
+        for (QQuickItem *arrow : h().arrows())
+            QVERIFY(!arrow->isVisible());
+        QVERIFY(h().feed({"D011", "D80000000000", remainingReply(5, 0)}));
+        const QList<QQuickItem *> arrows = h().arrows();
+        QCOMPARE(arrows.size(), 3);
+        for (QQuickItem *arrow : arrows)
+            QVERIFY(arrow->isVisible());
+        QCOMPARE(h().pointsAt(arrows[0]), 270.0 * 1000 / 30000);
+        QCOMPARE(h().pointsAt(arrows[2]), 270.0 * 24000 / 30000);
+        QVERIFY(h().feed({"D000"}));
+        QTRY_COMPARE(h().arrows().size(), 0);
+        h().sent();
+    }
+
     // Each status reply sets the status image and the view; a record state
     // closes the settings window but not the time search.
     void statusHandler()
@@ -582,6 +602,59 @@ private slots:
         QVERIFY(arrow->x() + arrow->width() / 2 > before);
         QCOMPARE(h().pointsAt(arrow), place);
         h().window.resize(450, 815);
+        comm.setDisplayMode(false);
+        QVERIFY(h().feed({"D081"}));
+        h().sent();
+    }
+
+    // A new session reads its marks before its first time reply: the arrows
+    // wait hidden, whatever the length of the last session's track, and take
+    // their places from the new length in either display mode.
+    void arrowsOfANewSessionWaitForItsLength_data()
+    {
+        QTest::addColumn<bool>("displayMode");
+        QTest::addColumn<bool>("logout");
+        QTest::newRow("lost link") << false << false;
+        QTest::newRow("lost link, track top shown") << true << false;
+        QTest::newRow("logout and login, track top shown") << true << true;
+    }
+    void arrowsOfANewSessionWaitForItsLength()
+    {
+        QFETCH(bool, displayMode);
+        QFETCH(bool, logout);
+        Communication &comm = h().comm();
+        QVERIFY(h().feed({"D011", "D80000000000", remainingReply(5, 0)})); // the last session's 5 min
+        if (displayMode) {
+            // The mode's redraw is over before the session ends.
+            comm.setDisplayMode(true);
+            QVERIFY(h().feed({"FF6AE30", remainingReply(5, 1)}));
+        }
+        h().recorder.setReply("07F035D", {"0FF03DD0200"});
+        h().recorder.setReply("07F03580100", {"0" + markReply(1, 6000)});
+        h().recorder.setReply("07F03580200", {"0" + markReply(2, 12000)});
+        const int connections = h().recorder.connectionCount();
+        if (logout) {
+            comm.logoutRequest();
+            QTRY_VERIFY(!h().recorder.hasClient());
+            comm.loginRequest(h().recorder.address().toString(), "pass");
+        } else {
+            h().recorder.closeClient();
+        }
+        QVERIFY(h().recorder.waitForConnections(connections + 1));
+        QTRY_VERIFY(comm.loginComp() && comm.timeTimerId != 0);
+        TimerTicks::hold(comm.timeTimerId);
+        QTRY_VERIFY(h().window.backend().menu.drawingFinished);
+
+        QTRY_COMPARE(h().arrows().size(), 2);
+        for (QQuickItem *arrow : h().arrows())
+            QVERIFY(!arrow->isVisible());
+        QVERIFY(h().feed({"D011", "D80000000000", remainingReply(10, 0)}));
+        const QList<QQuickItem *> arrows = h().arrows();
+        for (QQuickItem *arrow : arrows)
+            QVERIFY(arrow->isVisible());
+        QCOMPARE(h().pointsAt(arrows[0]), 270.0 * 6000 / 60000);
+        QCOMPARE(h().pointsAt(arrows[1]), 270.0 * 12000 / 60000);
+
         comm.setDisplayMode(false);
         QVERIFY(h().feed({"D081"}));
         h().sent();

@@ -152,6 +152,28 @@ private slots:
         f.mark.recievedCommandFF03(QStringLiteral("DD0100"));
         QCOMPARE(f.mark.markCount, 1);
     }
+    // The send of the poll can pause after a burst of writes and let a count
+    // reply in: that reply ends the polling, so no retry and no second
+    // reading follow it.
+    void countReplyDuringThePollEndsIt()
+    {
+        MarkFixture f;
+        QVERIFY(f.logIn());
+        QTest::qWait(50);
+        const QByteArray burst = QByteArray("050\r\n").repeated(11);
+        for (int i = 0; i < 11; ++i)
+            f.telnet->sendData("050\r\n");
+        bool answered = false;
+        QTimer::singleShot(0, &f.mark, [&] {
+            f.mark.recievedCommandFF03(QStringLiteral("DD0100"));
+            answered = true;
+        });
+        f.mark.requestMarkList();
+        QVERIFY(answered);
+        QVERIFY(f.idle());
+        QCOMPARE(f.sent(), burst + markRequest(1) + poll);
+    }
+
     // Only the tick of the timer in timerId re-sends the poll.
     void timerTicks_data()
     {

@@ -247,10 +247,10 @@ private slots:
     void pushedTime_data()
     {
         addReplyColumns(false);
-        modelRow("remaining from the starting total of 1", {}, {"8800000000"},
-                 {"trackElapsedTimeFlame=0", "remainingTimeHour=-00", "remainingTimeMin=00", "remainingTimeSec=00",
-                  "remainingTimeFlame=01"},
-                 {"trackElapsedTimeFlameChanged(0)", "remainingTimeFlameChanged(\"01\")"});
+        modelRow("nothing remaining of a track of unknown length", {}, {"8800000000"},
+                 {"trackElapsedTimeFlame=0", "trackTotalTimeFlame=0", "remainingTimeHour=-00", "remainingTimeMin=00",
+                  "remainingTimeSec=00", "remainingTimeFlame=00"},
+                 {"trackElapsedTimeFlameChanged(0)"});
         // A remaining reply of 5:30.00 sets the total to 33000.
         modelRow("remaining from the total of a remaining reply", {"D80105003000"}, {"8800013015"},
                  {"playTimeHour=00", "playTimeMin=01", "playTimeSec=30", "playTimeFlame=15", "trackElapsedTimeFlame=9015",
@@ -440,7 +440,7 @@ private slots:
         // Kind, minutes low pair, minutes high pair, seconds, frames.
         modelRow("elapsed", {}, {"D80030000510"},
                  {"playTimeHour=00", "playTimeMin=30", "playTimeSec=05", "playTimeFlame=10", "lastElapsed=180510",
-                  "trackElapsedTimeFlame=0"},
+                  "trackElapsedTimeFlame=0", "trackTotalTimeFlame=0"},
                  {"playTimeMinChanged(\"30\")", "playTimeSecChanged(\"05\")", "playTimeFlameChanged(\"10\")"});
         modelRow("elapsed kind 2 in hours", {}, {"D80215020000"},
                  {"playTimeHour=03", "playTimeMin=35", "lastElapsed=1290000"},
@@ -491,7 +491,8 @@ private slots:
         modelRow("total 0 stored as 1", {"D000"}, {"D80100000000"},
                  {"trackTotalTimeFlame=1", "remainingTimeHour=-00", "trackElapsedTimeFlame=0"},
                  {"remainingTimeHourChanged(\"-00\")", "trackTotalTimeFlameChanged(1)"});
-        modelRow("total 1 at start unchanged", {}, {"D80100000000"}, {"trackTotalTimeFlame=1"}, {});
+        modelRow("unknown total at start, then 0 stored as 1", {}, {"D80100000000"}, {"trackTotalTimeFlame=1"},
+                 {"trackTotalTimeFlameChanged(1)"});
         modelRow("same remaining twice", {}, {"D80105000000", "D80105000000"}, {"trackTotalTimeFlame=30000"},
                  {"remainingTimeMinChanged(\"05\")", "trackTotalTimeFlameChanged(30000)"});
     }
@@ -521,7 +522,8 @@ private slots:
                 QStringList{"remainingTimeMinChanged(\"05\")", "remainingTimeMinChanged(\"06\")",
                             "trackTotalTimeFlameChanged(30000)", "trackTotalTimeFlameChanged(36000)"}
                     + redrawn);
-        linkRow("unchanged total waits", armed, {"D80100000000"}, {"markRedrawState=2", "trackTotalTimeFlame=1"}, {});
+        linkRow("unchanged total waits", QStringList{"D80105000000"} + armed, {"D80105000000"},
+                {"markRedrawState=2", "trackTotalTimeFlame=30000"}, {});
         linkRow("elapsed reply waits", armed, {"D80001000000"}, {"markRedrawState=2", "lastElapsed=6000"},
                 {"playTimeMinChanged(\"01\")"});
         linkRow("no redraw before the track top", {mark, "@displayMode=true"}, {"D80105000000"}, {"markRedrawState=1"},

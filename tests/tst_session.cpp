@@ -182,6 +182,36 @@ private slots:
         QCOMPARE(f.backend.comm.loginState(), 0);
     }
 
+    // The track's length belongs to the session: once it ends, by a lost link
+    // or a logout, the length is unknown (0) until the next time reply.
+    void trackLengthIsUnknownAfterTheSession_data()
+    {
+        QTest::addColumn<bool>("logout");
+        QTest::newRow("lost link") << false;
+        QTest::newRow("logout") << true;
+    }
+    void trackLengthIsUnknownAfterTheSession()
+    {
+        QFETCH(bool, logout);
+        SessionFixture f;
+        Communication &comm = f.backend.comm;
+        QCOMPARE(comm.trackTotalTimeFlame(), 0);
+        QVERIFY(f.logIn());
+        f.recorder.send("0D80105000000\r\n"); // 5 min remaining of nothing played
+        QTRY_COMPARE(comm.trackTotalTimeFlame(), 30000);
+        QSignalSpy total(&comm, &Communication::trackTotalTimeFlameChanged);
+        if (logout)
+            comm.logoutRequest();
+        else
+            f.recorder.closeClient();
+        QTRY_COMPARE(total.count(), 1);
+        QCOMPARE(total.at(0).at(0).toInt(), 0);
+        QCOMPARE(comm.trackTotalTimeFlame(), 0);
+        if (!logout)
+            QVERIFY(QTest::qWaitFor([&] { return f.recorder.connectionCount() == 2 && comm.loginState() == 2; }));
+        QCOMPARE(total.count(), 1);
+    }
+
     // The right belongs to a session: a new one starts without it, so gated
     // commands wait for the new grant and the window's restart comes.
     void editingRightEndsWithTheSession()

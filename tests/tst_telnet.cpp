@@ -238,6 +238,35 @@ private slots:
         QCOMPARE(link.receivedLines(), QStringList{"D010"});
     }
 
+    // A line past the cap is dropped whole, however the reads cut it: what is
+    // left of it up to its end is no line of its own, even when it begins
+    // with "0". The line after it arrives.
+    void restOfAnOverlongLineIsSkipped_data()
+    {
+        QTest::addColumn<QByteArray>("rest");
+        QTest::addColumn<QList<int>>("cuts");
+        QTest::newRow("rest in the next read") << QByteArray("0FF04F8\r\n0D010\r\n") << QList<int>{0};
+        QTest::newRow("rest over several reads") << QByteArray("0FF04F8\r\n0D010\r\n") << QList<int>{0, 3, 5};
+        QTest::newRow("rest cut between CR and LF") << QByteArray("0FF04F8\r\n0D010\r\n") << QList<int>{0, 8};
+        QTest::newRow("LF alone does not end it") << QByteArray("0FF\n0F04F8\r\n0D010\r\n") << QList<int>{0, 4};
+        QTest::newRow("CR within does not end it") << QByteArray("0FF\r0F04F8\r\n0D010\r\n") << QList<int>{0, 5};
+        QTest::newRow("whole line in one read") << QByteArray("0FF04F8\r\n0D010\r\n") << QList<int>{};
+    }
+    void restOfAnOverlongLineIsSkipped()
+    {
+        QFETCH(QByteArray, rest);
+        QFETCH(QList<int>, cuts);
+        LinkFixture link;
+        QVERIFY(link.logIn());
+        const QByteArray overlong = "0" + QByteArray(70000, 'A');
+        for (int &cut : cuts)
+            cut += overlong.size();
+        link.recorder.sendInChunks(overlong + rest, cuts);
+        QVERIFY(QTest::qWaitFor([&] { return !link.lines.isEmpty(); }, 2000));
+        QTest::qWait(50);
+        QCOMPARE(link.receivedLines(), QStringList{"D010"});
+    }
+
     void fragmentDoesNotLeakIntoTheNextConnection()
     {
         LinkFixture link;

@@ -430,7 +430,8 @@ private:
     int m_levelMeterRPeak = 0;
     bool m_levelMeterLOver = false;
     bool m_levelMeterROver = false;
-    int m_trackTotalTimeFlame = 1;
+    // 0 while the track's length is not known.
+    int m_trackTotalTimeFlame = 0;
     int m_trackElapsedTimeFlame = 0;
     int m_currentTrackTop = 0;
     int m_inputSelect = 0;

@@ -224,7 +224,7 @@ void Communication::recievedCommandD8(QStringView data)
 
     int total = lastElapsed + hours * hundredthsPerHour + minutes * hundredthsPerMinute + secondsAndFrames;
     if (total == 0)
-        total = 1; // the interface divides by the total
+        total = 1; // 0 stands for a length not known yet
     if (storeProperty(this, m_trackTotalTimeFlame, total, &Communication::trackTotalTimeFlameChanged)
         && markRedrawState == MarkRedrawAwaitingTotal) {
         mark->redrawMark();

@@ -89,6 +89,8 @@ void Communication::endSession()
         timeTimerId = 0;
     }
     mark->clearMarks();
+    // The next session's track is not this one's: its length is unknown until its first time reply.
+    storeProperty(this, m_trackTotalTimeFlame, 0, &Communication::trackTotalTimeFlameChanged);
     storeAndSignal(this, m_loginComp, false, &Communication::loginCompChanged);
     menu->resetMenuData();
     browse->resetBrowseData();

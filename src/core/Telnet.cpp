@@ -127,6 +127,7 @@ void Telnet::endConnection()
     passingLineOn = false;
     linked = false;
     lineBuffer.resize(0);
+    skippingOverlongLine = false;
     lineText.resize(0);
     const QSignalBlocker quiet(socket);
     socket->abort();

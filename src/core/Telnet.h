@@ -73,6 +73,8 @@ private:
     QByteArray passwordLine;
     int sendCount = 0;
     QByteArray lineBuffer;
+    // A line past maxLineLength was dropped; its rest is skipped up to its end.
+    bool skippingOverlongLine = false;
     // The decoded line, reused so that a line costs no allocation.
     QString lineText;
     QTimer connectTimer;

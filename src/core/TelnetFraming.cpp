@@ -10,18 +10,23 @@ void Telnet::splitLines(const QByteArray &chunk)
         const int end = lf < 0 ? chunk.size() : lf;
         const int pieceLength = end - start;
 
-        if (lineBuffer.isEmpty()) {
-            if (pieceLength > 0 && chunk.at(start) == '0')
-                lineBuffer.append(chunk.constData() + start, pieceLength);
-        } else {
-            lineBuffer.append(chunk.constData() + start, pieceLength);
-        }
+        // A line is complete where a piece ends in CR, at an LF or at the end of a read.
+        const bool lineEnds = pieceLength > 0 && chunk.at(end - 1) == '\r';
 
-        if (!lineBuffer.isEmpty()) {
-            if (lineBuffer.endsWith('\r'))
-                emitLine(lineBuffer);
-            else if (lineBuffer.size() > maxLineLength)
-                lineBuffer.resize(0); // a line that never ends is dropped
+        if (skippingOverlongLine) {
+            // The rest of a dropped line is no line of its own.
+            skippingOverlongLine = !lineEnds;
+        } else if (pieceLength > 0 && (!lineBuffer.isEmpty() || chunk.at(start) == '0')) {
+            if (lineBuffer.size() + pieceLength > maxLineLength) {
+                // Dropped whole, however the reads cut it: what is left of it
+                // up to its end is skipped.
+                lineBuffer.resize(0);
+                skippingOverlongLine = !lineEnds;
+            } else {
+                lineBuffer.append(chunk.constData() + start, pieceLength);
+                if (lineEnds)
+                    emitLine(lineBuffer);
+            }
         }
 
         if (lf < 0)

@@ -13,10 +13,12 @@ Mark::Mark(QObject *parent)
 
 void Mark::requestMarkList()
 {
-    telnet->sendData(pollCommand);
+    // Armed before the send: a count reply handled while the send pauses
+    // stops it, and no retry follows.
     stopRetry();
     retriesLeft = maxRetries;
     timerId = startTimer(retryIntervalMs, Qt::CoarseTimer);
+    telnet->sendData(pollCommand);
 }
 
 void Mark::clearMarks()
