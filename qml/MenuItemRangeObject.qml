@@ -9,7 +9,8 @@ Item {
     id: rangeRoot
 
     // The value last reported by the recorder or last announced here, in
-    // milliseconds; the slider always stands on it.
+    // milliseconds; the slider always stands on it, at its end for a
+    // report beyond its range.
     property int oldIndex: -1
     property bool subitem: true
     // The recorder's value in milliseconds; the texts show only this.
@@ -25,8 +26,14 @@ Item {
     // last report, so that rangeData does not change: the slider goes back
     // to it all the same.
     onOldIndexChanged: {
-        if (oldIndex >= rangeSlideBar.from && oldIndex <= rangeSlideBar.to && rangeSlideBar.value != oldIndex)
-            rangeSlideBar.value = oldIndex
+        if (rangeSlideBar.value != sliderPlace(oldIndex))
+            rangeSlideBar.value = sliderPlace(oldIndex)
+    }
+
+    // Where the slider shows a value: a report beyond the slider's range
+    // stands at its end.
+    function sliderPlace(value) {
+        return Math.max(rangeSlideBar.from, Math.min(rangeSlideBar.to, value))
     }
 
     function valueText(value) {
@@ -205,7 +212,9 @@ Item {
                     value = snapped
                     return
                 }
-                if (oldIndex != value) {
+                // The slider standing for the value last reported or
+                // announced: nobody moved it, so nothing is announced.
+                if (sliderPlace(oldIndex) != value) {
                     rangeSelected(value)
                     oldIndex = value
                 }

@@ -3,7 +3,8 @@ import QtQuick 2.8
 // The confirmation before phantom power is switched on: it holds back one
 // edit of the device menu until the operator confirms it. Any way it goes
 // away other than OK counts as Cancel, so that the edited row goes back to
-// the recorder's value.
+// the recorder's value; at the end of the session it just goes, since its
+// edit and rows went with the session.
 Rectangle {
     id: popupMessage
     width: ptSize * 400
@@ -19,6 +20,10 @@ Rectangle {
 
     function show(i, j, k, l) {
         popup.hide()
+        // Only the last edit can be confirmed: a row whose edit waited goes
+        // back to the recorder's value, unless it is the row edited again.
+        if (okButton.visible && (i !== page || j !== item || k !== subitem))
+            menu.subitemValueRequest(page, item, subitem)
         page = i
         item = j
         subitem = k
@@ -33,16 +38,16 @@ Rectangle {
     }
 
     function hide() {
-        close(false)
+        close(true)
     }
 
-    function close(confirmed) {
+    function close(putRowBack) {
         const waiting = okButton.visible
         // Just shown, the box is still transparent but already waits for an answer.
         if (popupMessage.opacity === 0 && !waiting)
             return
         setAnswerable(false)
-        if (waiting && !confirmed)
+        if (waiting && putRowBack)
             menu.changedCommandMenuData()
         if (popupAnimation.running && popupAnimation.to === 0)
             return
@@ -87,7 +92,7 @@ Rectangle {
         visible: false
         onClicked: {
             menu.changedSubitemObjectValue(page, item, subitem, value, 1)
-            popupMessage.close(true)
+            popupMessage.close(false)
         }
     }
 
@@ -99,7 +104,15 @@ Rectangle {
         y: ptSize * 40
         text: "Cancel"
         visible: false
-        onClicked: popupMessage.close(false)
+        onClicked: popupMessage.close(true)
+    }
+
+    Connections {
+        target: comm
+        function onLoginCompChanged(loginComp) {
+            if (loginComp === false)
+                popupMessage.close(false)
+        }
     }
 
     PropertyAnimation {

@@ -383,6 +383,39 @@ private slots:
         QCOMPARE(s.take(), request("03", stereoMono, 1));
     }
 
+    // Rows built while a new download runs, or after the tree was emptied,
+    // stand for no tree: the menu is drawn only once its tree is whole.
+    void drawnOnlyWhenWhole_data()
+    {
+        QTest::addColumn<QString>("reply"); // none: the session ends
+        QTest::newRow("page count") << "FF6AFA" + pageCount(5);
+        QTest::newRow("another item count") << "FF6AFA" + itemCount(0, 3);
+        QTest::newRow("another subitem count") << "FF6AFA" + subitemCount(0, 1, 1);
+        QTest::newRow("session ended") << QString();
+    }
+    void drawnOnlyWhenWhole()
+    {
+        QFETCH(QString, reply);
+        MenuSession s;
+        QVERIFY(s.start());
+        s.silence();
+        if (reply.isEmpty())
+            s.menu.resetMenuData();
+        else
+            s.reply(reply);
+        s.menu.setDrawingFinished(true);
+        QVERIFY(!s.menu.drawingFinished);
+        // The tree whole again: the rows built for it are drawn.
+        const QList<QByteArray> asked = s.take().split('\n');
+        s.answer(asked);
+        if (reply.isEmpty())
+            s.backend.telnet.sendData(Menu::commandMenuList);
+        QVERIFY(s.completed.wait(3000));
+        s.buildRows();
+        s.menu.setDrawingFinished(true);
+        QVERIFY(s.menu.drawingFinished);
+    }
+
     // Phantom power is held back when an edit would leave a channel on
     // input 1 with a gain and phantom power at once. -1: the row shows no
     // option (as built, or not registered).
@@ -432,10 +465,73 @@ private slots:
         if (held)
             QCOMPARE(s.phantom.at(0), (QList<QVariant>{n.page, n.item, n.subitem, value}));
         QCOMPARE(s.take(), held ? QByteArray() : request("03", n, value));
-        // Confirmed by the operator, it goes out.
+        // Confirmed by the operator, it goes out; a confirmation of an edit
+        // that was not held back sends nothing.
         s.edit(n, value, 1);
-        QCOMPARE(s.take(), request("03", n, value));
+        QCOMPARE(s.take(), held ? request("03", n, value) : QByteArray());
         QCOMPARE(s.phantom.count(), held ? 1 : 0);
+    }
+
+    // The operator's confirmation sends the edit held back last, once, and
+    // only while the tree it was made on stands: another tree's indices may
+    // name another node.
+    void confirmingTheHeldEdit_data()
+    {
+        QTest::addColumn<QString>("meanwhile");
+        QTest::addColumn<int>("confirmed"); // 0: INPUT GAIN Lch, 1: PHANTOM(+48V)Rch
+        QTest::addColumn<int>("value");
+        QTest::addColumn<bool>("sent");
+        QTest::newRow("at once") << "" << 0 << 2 << true;
+        QTest::newRow("another value") << "" << 0 << 1 << false;
+        QTest::newRow("another node") << "" << 1 << 1 << false;
+        QTest::newRow("confirmed before") << "confirm" << 0 << 2 << false;
+        QTest::newRow("a later edit held back") << "hold" << 0 << 2 << false;
+        QTest::newRow("the later edit") << "hold" << 1 << 1 << true;
+        QTest::newRow("session ended, menu read anew") << "reset" << 0 << 2 << false;
+        QTest::newRow("menu read again") << "download" << 0 << 2 << false;
+        QTest::newRow("its page's items replaced") << "items" << 0 << 2 << false;
+    }
+    void confirmingTheHeldEdit()
+    {
+        QFETCH(QString, meanwhile);
+        QFETCH(int, confirmed);
+        QFETCH(int, value);
+        QFETCH(bool, sent);
+        MenuSession s;
+        QVERIFY(s.start());
+        const auto showInputs = [&] {
+            s.show(inputSelect, 1);
+            s.show(phantomL, 1);
+            s.show(gainR, 2);
+        };
+        showInputs();
+        s.edit(gainL, 2);
+        QCOMPARE(s.phantom.count(), 1);
+        if (meanwhile == "confirm") {
+            s.edit(gainL, 2, 1);
+            QCOMPARE(s.take(), request("03", gainL, 2));
+        } else if (meanwhile == "hold") {
+            s.edit(phantomR, 1);
+            QCOMPARE(s.phantom.count(), 2);
+        } else if (meanwhile == "reset" || meanwhile == "download" || meanwhile == "items") {
+            if (meanwhile == "reset")
+                s.menu.resetMenuData();
+            if (meanwhile == "items")
+                s.reply("FF6AFA" + itemCount(0, 3));
+            else
+                s.backend.telnet.sendData(Menu::commandMenuList);
+            QVERIFY(s.completed.wait(3000));
+            s.buildRows();
+            s.menu.setDrawingFinished(true);
+            QVERIFY(s.menu.drawingFinished);
+            QVERIFY(s.menu.subitemAt(gainL.page, gainL.item, gainL.subitem));
+            showInputs();
+            s.take();
+        }
+        QCOMPARE(s.take(), QByteArray());
+        const Node n = confirmed == 0 ? gainL : phantomR;
+        s.edit(n, value, 1);
+        QCOMPARE(s.take(), sent ? request("03", n, value) : QByteArray());
     }
 
     // A menu without the named subitems: nothing it holds is taken for

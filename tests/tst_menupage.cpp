@@ -1,6 +1,7 @@
 #include "FakeMenu.h"
 #include "FakeRecorder.h"
 #include "LinkFixture.h"
+#include "MenuLines.h"
 #include "QmlWindow.h"
 #include "TestMain.h"
 #include "TimerTicks.h"
@@ -595,6 +596,10 @@ private slots:
         QTest::newRow("99") << QByteArray("9900") << "-10 msec" << -10;
         QTest::newRow("101") << QByteArray("0101") << "+10 msec" << 10;
         QTest::newRow("200") << QByteArray("0002") << "+1000 msec" << 1000;
+        // Beyond the row's range: shown as reported, the slider at its end.
+        QTest::newRow("201") << QByteArray("0102") << "+1010 msec" << 1000;
+        QTest::newRow("250") << QByteArray("5002") << "+1500 msec" << 1000;
+        QTest::newRow("9999") << QByteArray("9999") << "+98990 msec" << 1000;
     }
     void reportedRangeValue()
     {
@@ -608,6 +613,35 @@ private slots:
         QTRY_COMPARE(text(child(range, "rangeButtonText")), shown);
         QCOMPARE(child(range, "rangeSlideBar")->property("value").toInt(), slider);
         QCOMPARE(f.sent(), QByteArray());
+    }
+
+    // A value reported beyond the range stands at the slider's end: only
+    // the operator's moves from there are sent, and the same report again
+    // puts the slider back.
+    void moveFromBeyondTheRange()
+    {
+        MenuWindow f;
+        QVERIFY(f.start());
+        QQuickItem *range = f.row("DELAY Lch");
+        QQuickItem *bar = child(range, "rangeSlideBar");
+        const QByteArray report = "0FF6AFA01040004000000" "5002\r\n";
+        f.recorder.send(report);
+        QTRY_COMPARE(text(child(range, "rangeButtonText")), QString("+1500 msec"));
+        f.reveal(range);
+        f.window.click(child(range, "rangeButton"));
+        f.window.click(child(range, "rangePlusButton"));
+        QCOMPARE(f.sent(), QByteArray());
+        f.window.click(child(range, "rangeMinusButton"));
+        QCOMPARE(f.sent(), QByteArray("07F6A7A030400040000009901\r\n"));
+        QCOMPARE(bar->property("value").toInt(), 990);
+        f.recorder.send(report);
+        QTRY_COMPARE(bar->property("value").toInt(), 1000);
+        QCOMPARE(f.sent(), QByteArray());
+        f.window.click(child(range, "rangeMinusButton"));
+        f.window.click(child(range, "rangePlusButton"));
+        QCOMPARE(f.sent(), QByteArray("07F6A7A030400040000009901\r\n07F6A7A030400040000000002\r\n"));
+        QCOMPARE(text(child(range, "rangeSettingData")), QString("+1500 msec"));
+        QVERIFY(f.window.warnings().isEmpty());
     }
 
     // The recorder refuses a change: the row goes back to its value, the
@@ -724,6 +758,63 @@ private slots:
         QCOMPARE(f.sent(), QByteArray("07F6A7A030000010000000200\r\n"));
     }
 
+    // A second edit held back on another row: the first row goes back to
+    // the recorder's value, as on Cancel, and only the second is confirmed.
+    void replacedHeldEditGoesBack()
+    {
+        MenuWindow f;
+        QVERIFY(f.start());
+        QVERIFY(f.choose("PHANTOM(+48V)Rch", 1));
+        QTRY_COMPARE(f.confirmation()->opacity(), 1.0);
+        QVERIFY(f.choose("INPUT GAIN Lch", 1));
+        QCOMPARE(f.sent(), QByteArray("07F6A7A01000002000100\r\n"));
+        QTRY_COMPARE(describe(f.row("PHANTOM(+48V)Rch")), QString("subitem PHANTOM(+48V)Rch = OFF"));
+        QCOMPARE(describe(f.row("INPUT GAIN Lch")), QString("subitem INPUT GAIN Lch = +6dB"));
+        f.window.click(child(f.confirmation(), "phantomOk"));
+        QCOMPARE(f.sent(), QByteArray("07F6A7A030000010000000100\r\n"));
+        QVERIFY(f.window.warnings().isEmpty());
+    }
+
+    // The session ends while the box waits: it goes without a word to the
+    // recorder, and the next session does not find it live; the edit it
+    // held cannot be confirmed on the new session's menu.
+    void sessionEndTakesTheBoxDown_data()
+    {
+        QTest::addColumn<bool>("logout"); // else the link is lost and comes back by itself
+        QTest::newRow("logout") << true;
+        QTest::newRow("lost link") << false;
+    }
+    void sessionEndTakesTheBoxDown()
+    {
+        QFETCH(bool, logout);
+        MenuWindow f;
+        QVERIFY(f.start());
+        Communication &comm = f.window.backend().comm;
+        Menu &menu = f.window.backend().menu;
+        QQuickItem *box = f.confirmation();
+        QVERIFY(f.choose("INPUT GAIN Lch", 1));
+        QTRY_COMPARE(box->opacity(), 1.0);
+        QSignalSpy session(&comm, &Communication::loginCompChanged);
+        if (logout)
+            comm.logoutRequest();
+        else
+            f.recorder.closeClient();
+        QTRY_VERIFY(!session.isEmpty());
+        QCOMPARE(session.first().at(0).toBool(), false);
+        QVERIFY(!child(box, "phantomOk")->isVisible());
+        QVERIFY(!child(box, "phantomCatcher")->isVisible());
+        if (logout)
+            comm.loginRequest(f.recorder.address().toString(), "pass");
+        QTRY_VERIFY_WITH_TIMEOUT(comm.loginComp() && menu.drawingFinished, 5000);
+        QTRY_COMPARE(box->opacity(), 0.0);
+        QVERIFY(!child(box, "phantomOk")->isVisible());
+        f.sent();
+        // What the box's OK would have sent.
+        menu.changedSubitemObjectValue(0, 1, 0, 1, 1);
+        QCOMPARE(linesStarting(f.sent(), "07F6A7A03"), QList<QByteArray>());
+        QVERIFY(f.window.warnings().isEmpty());
+    }
+
     // Shown again while it fades out, the box comes back whole with live
     // buttons, from where the fade had got to.
     void showDuringTheFadeOut()
@@ -823,6 +914,54 @@ private slots:
         QCOMPARE(linesStarting(f.sent(), "07F6A7A01"), valueRequests + valueRequests);
         QCOMPARE(describeAll(f.rows()), fixtureRows);
         QCOMPARE(f.rows().size(), fixtureRows.size());
+        QVERIFY(f.window.warnings().isEmpty());
+    }
+
+    // A new download begun while the rows are built (its reply handled
+    // during one of the build's sends): that build leaves the menu undrawn,
+    // and the menu counts as drawn only with its new tree whole.
+    void downloadBegunDuringABuild_data()
+    {
+        QTest::addColumn<QString>("reply");
+        QTest::newRow("page count") << MenuLines::pageCount(5);
+        QTest::newRow("another item count") << MenuLines::itemCount(0, 3);
+        QTest::newRow("another subitem count") << MenuLines::subitemCount(0, 1, 1);
+    }
+    void downloadBegunDuringABuild()
+    {
+        QFETCH(QString, reply);
+        MenuWindow f;
+        QVERIFY(f.start());
+        Menu &menu = f.window.backend().menu;
+        QList<bool> wholeWhenDrawn;
+        QObject::connect(&menu, &Menu::drawingFinishedChanged, &menu, [&](bool drawn) {
+            if (drawn)
+                wholeWhenDrawn.append(!menu.downloading
+                                      && std::all_of(menu.pages.cbegin(), menu.pages.cend(),
+                                                     [](const MenuPage &page) { return page.complete; }));
+        });
+        // The recorder answers nothing until the build is over.
+        f.recorder.responder = nullptr;
+        int added = 0;
+        Hook hook;
+        hook.run = [&] {
+            if (++added == 3)
+                menu.recievedCommandFF6AFA(reply);
+        };
+        QVERIFY(QObject::connect(f.window.find<QObject>("menuRepeater"), SIGNAL(itemAdded(int, QQuickItem *)), &hook,
+                                 SLOT(fire())));
+        menu.setDrawingFinished(false);
+        emit menu.menuCompleted();
+        QVERIFY(added >= 3);
+        QVERIFY(!menu.drawingFinished);
+        // The recorder answers the new download, which ends in a build of its own.
+        const QByteArray asked = f.sent();
+        f.menu.attach(f.recorder);
+        for (const QByteArray &line : asked.split('\n'))
+            for (const QByteArray &answer : f.menu.answer(line.trimmed()))
+                f.recorder.send(answer + "\r\n");
+        QTRY_VERIFY_WITH_TIMEOUT(menu.drawingFinished, 5000);
+        QCOMPARE(wholeWhenDrawn, QList<bool>{true});
         QVERIFY(f.window.warnings().isEmpty());
     }
 

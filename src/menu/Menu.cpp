@@ -21,6 +21,10 @@ Menu::Menu(QObject *parent)
 
 void Menu::setDrawingFinished(bool value)
 {
+    // Only a whole tree is drawn: a build that a new download overtook
+    // leaves the flag to the build that follows the download.
+    if (value && awaitingCompletion)
+        return;
     if (storeProperty(this, drawingFinished, value, &Menu::drawingFinishedChanged) && value)
         applyCurrentMedia();
 }
@@ -220,6 +224,7 @@ void Menu::clearTree()
     watchdogRounds = 0;
     pages.clear();
     ++treeSerial;
+    awaitingCompletion = true;
     resetPositions();
     endRereads();
 }

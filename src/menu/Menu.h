@@ -166,6 +166,9 @@ public:
     bool downloading = false;
     // A LEVEL re-read asked for while one runs: started once it ends.
     bool inputLevelRestartPending = false;
+    // The tree was emptied or its nodes replaced since it was last complete:
+    // rows built meanwhile stand for no tree, so the menu is not drawn.
+    bool awaitingCompletion = false;
     // The medium last given, applied again whenever the menu is drawn.
     QString currentMedia;
     bool currentMediaKnown = false;
@@ -190,6 +193,19 @@ private:
     quint64 treeSerial = 0;
     QElapsedTimer sinceMenuReply;
 
+    // The edit the phantom rule held back last, on the tree it was made on:
+    // the operator's confirmation answers this one and no other.
+    struct HeldEdit
+    {
+        int page = 0;
+        int item = 0;
+        int subitem = 0;
+        int value = 0;
+        quint64 tree = 0;
+        bool waiting = false;
+    };
+    HeldEdit heldEdit;
+
     // MenuDownload.cpp
     bool decodeReply(QStringView data);
     bool receivedPageCount(int count);
@@ -211,6 +227,7 @@ private:
 
     // MenuEditing.cpp
     bool phantomHoldsBack(int page, int item, int subitem, int value) const;
+    bool takeHeldEdit(int page, int item, int subitem, int value);
     void levelTest(int page, int item, int subitem, QObject *row, int value);
     void startListReread(const MenuPosition &position);
     bool listsComplete(std::initializer_list<const MenuPosition *> positions);

@@ -38,6 +38,7 @@ void Menu::dispatchCompletion()
     if (!treeComplete())
         return;
     downloading = false;
+    awaitingCompletion = false;
     watchdog.stop();
     watchdogRounds = 0;
     emit menuCompleted();

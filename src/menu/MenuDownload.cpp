@@ -151,6 +151,7 @@ void Menu::reopenTree()
     if (downloading)
         return;
     downloading = true;
+    awaitingCompletion = true;
     endRereads();
     setDrawingFinished(false);
 }

@@ -131,13 +131,28 @@ bool Menu::phantomHoldsBack(int page, int item, int subitem, int value) const
     return false;
 }
 
+bool Menu::takeHeldEdit(int page, int item, int subitem, int value)
+{
+    // Another tree's indices may name another node: the edit went with its tree.
+    const bool held = heldEdit.waiting && heldEdit.tree == treeSerial && heldEdit.page == page
+                      && heldEdit.item == item && heldEdit.subitem == subitem && heldEdit.value == value;
+    if (held)
+        heldEdit.waiting = false;
+    return held;
+}
+
 void Menu::changedSubitemObjectValue(int pageNum, int itemNum, int subitemNum, int value, int type)
 {
     // Rows of a tree that is gone or not yet drawn edit nothing; a value
     // must fit its four digits.
     if (!drawingFinished || !subitemAt(pageNum, itemNum, subitemNum) || value < 0 || value > 9999)
         return;
-    if (type == 0 && phantomHoldsBack(pageNum, itemNum, subitemNum, value)) {
+    if (type != 0) {
+        // A confirmation sends only the edit held back, while its tree stands.
+        if (!takeHeldEdit(pageNum, itemNum, subitemNum, value))
+            return;
+    } else if (phantomHoldsBack(pageNum, itemNum, subitemNum, value)) {
+        heldEdit = {pageNum, itemNum, subitemNum, value, treeSerial, true};
         emit phantomOnPopup(pageNum, itemNum, subitemNum, value);
         return;
     }
