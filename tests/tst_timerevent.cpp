@@ -537,6 +537,120 @@ private slots:
         QVERIFY(f.tev->listBusy);
     }
 
+    // A card focused while the list is asked for: the count that comes
+    // replaces the rows and drops the focus, so no re-read starts to take
+    // the read's replies. The list is read whole, and read again later.
+    void focusWhileAListIsAskedFor()
+    {
+        TimerEventFixture f(true);
+        QVERIFY(f.start());
+        f.sent();
+        f.tev->showToday();
+        f.sent();
+        QCOMPARE(f.rows().size(), 2);
+        const QByteArray read = linesOf({"07F475DDD0000", "07F47570100", "07F47570200"});
+        f.tev->startTimerEvent();
+        f.tev->setFocus(1);
+        QCOMPARE(f.sent(), read);
+        QCOMPARE(f.rows().size(), 2);
+        QCOMPARE(f.published().size(), 2);
+        QCOMPARE(f.tev->focus, -1);
+        QVERIFY(!f.tev->listBusy);
+        QVERIFY(!f.tev->reReadRunning());
+        f.tev->startTimerEvent();
+        QCOMPARE(f.sent(), read);
+        QCOMPARE(f.filledPublications(), 4);
+        // Focused once the list is there, the row is re-read as before.
+        f.tev->setFocus(1);
+        QCOMPARE(f.sent(), linesOf({"07F47550200", "07F475DAA0000", "07F47570200", "07F475DDD0000"}));
+    }
+
+    // The re-read of an edited row keeps the operator's unsaved changes; an
+    // untouched row takes the recorder's copy.
+    void reReadOfAnEditedRow_data()
+    {
+        QTest::addColumn<bool>("edited");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("untouched") << false << "07:30:00";
+        QTest::newRow("edited") << true << "05:00:00";
+    }
+    void reReadOfAnEditedRow()
+    {
+        QFETCH(bool, edited);
+        QFETCH(QString, shown);
+        TimerEventFixture f(true);
+        QVERIFY(f.start());
+        f.tev->showToday();
+        f.sent();
+        f.events.events[1] = FakeTimerEvents::record("01", "02", "000000", "00", "073000");
+        f.tev->setFocus(1);
+        // Before the record's reply can come.
+        if (edited)
+            f.tev->changeTime(5, 0, 0);
+        QCOMPARE(f.sent(), linesOf({"07F47550200", "07F475DAA0000", "07F47570200", "07F475DDD0000"}));
+        QVERIFY(!f.tev->reReadRunning());
+        QCOMPARE(f.tev->eventAt(1)->getTime(), shown);
+        QCOMPARE(f.tev->editBackup.getTime(), QString("06:30:00"));
+    }
+
+    // A re-read whose reply never comes: a change of medium or the bounded
+    // wait ends it, and later requests go out again. After the wait the
+    // filter is put back before the Save that waited; a medium change drops
+    // that Save, as it drops the rows it was about.
+    void strandedReRead_data()
+    {
+        QTest::addColumn<int>("repliesGiven");
+        QTest::addColumn<QString>("ending");
+        const QStringList steps{"position", "count", "record", "filter"};
+        for (int given = 0; given < steps.size(); ++given) {
+            QTest::addRow("no %s, medium change", qPrintable(steps.at(given))) << given << "medium";
+            QTest::addRow("no %s, wait", qPrintable(steps.at(given))) << given << "wait";
+        }
+    }
+    void strandedReRead()
+    {
+        QFETCH(int, repliesGiven);
+        QFETCH(QString, ending);
+        const QString stop = "01" "03" "000000" "00" "063000" "00" "00" "0000" "01";
+        TimerEventFixture f(false);
+        QVERIFY(f.start());
+        f.play({"DD" "AA0000" "0000"});
+        f.tev->showToday();
+        f.play({"DD" "DD0000" "0200", "D70100" + stop, "D70200" + stop});
+        QCOMPARE(f.rows().size(), 2);
+        f.sent();
+        f.tev->reReadTimeoutMs = ending == "wait" ? 500 : 3600 * 1000;
+        f.tev->setFocus(1);
+        f.tev->changeTime(6, 0, 0);
+        f.tev->updateEvent();
+        f.tev->showToday();
+        const QStringList replies{"D50300", "DD" "AA0000" "0300", "D70300" + stop};
+        f.play(replies.mid(0, repliesGiven));
+        QVERIFY(f.tev->reReadRunning());
+        QList<QByteArray> lines = QList<QByteArray>{"07F47550200", "07F475DAA0000", "07F47570300", "07F475DDD0000"}
+                                      .mid(0, repliesGiven + 1);
+        if (ending == "medium") {
+            f.tev->setCurrentMedia("SD2");
+            QVERIFY(!f.tev->reReadRunning());
+            lines << "07F475DDD0000";
+        } else {
+            QTRY_VERIFY(!f.tev->reReadRunning());
+            lines << "07F475DDD0000" << "07F4742" "0200" "01" "03" "000000" "00" "060000" "00" "00" "0000" "01";
+        }
+        QCOMPARE(f.sent(), linesOf(lines));
+        QVERIFY(f.tev->listBusy);
+        f.play({"DD" "DD0000" "0100"});
+        QCOMPARE(f.sent(), linesOf({"07F47570100"}));
+        f.play({"D70100" + stop});
+        QCOMPARE(f.rows().size(), 1);
+        QVERIFY(!f.tev->listBusy);
+        // Idle again: a focus re-reads, a request reads.
+        f.tev->setFocus(0);
+        QCOMPARE(f.sent(), linesOf({"07F47550100"}));
+        f.tev->setCurrentMedia("SD1");
+        QCOMPARE(f.sent(), linesOf({"07F475DDD0000"}));
+    }
+
     // A re-read whose row lost its focus meanwhile writes no row, and still
     // puts the filter back.
     void reReadAfterFocusDropped()

@@ -267,8 +267,10 @@ private slots:
         QCOMPARE(f.sent(), QByteArray());
     }
 
-    // Save, toggle and delete during a re-read wait for its end: the event
-    // numbers of the filtered list are valid again only then.
+    // Save, toggle, delete and create during a re-read wait for its end: the
+    // event numbers of the filtered list are valid again only then. The
+    // re-read leaves the unsaved time on screen, and Save sends the row as it
+    // was when pressed, not the change made after.
     void editsWaitForTheReRead()
     {
         TimerEventFixture f(false);
@@ -281,16 +283,30 @@ private slots:
         f.tev->setFocus(1);
         f.tev->changeTime(6, 0, 0);
         f.tev->updateEvent();
+        f.tev->changeTime(7, 0, 0);
         f.tev->changeEnable(0);
-        f.tev->deleteItem(0);
+        f.tev->createNewEvent();
         QCOMPARE(f.sent(), linesOf({"07F47550200"}));
         f.play({"D50300", "DD" "AA0000" "0300", "D70300" "01" "03" "000000" "00" "063000" "00" "00" "0000" "01"});
         QCOMPARE(f.sent(), linesOf({"07F475DAA0000", "07F47570300", "07F475DDD0000"}));
+        QCOMPARE(f.tev->eventAt(1)->getTime(), QString("07:00:00"));
         f.play({"DD" "DD0000" "0200"});
-        // The re-read overwrote the unsaved time with the recorder's.
-        QCOMPARE(f.sent(), linesOf({"07F4742" "0200" "01" "03" "000000" "00" "063000" "00" "00" "0000" "01",
+        QCOMPARE(f.sent(), linesOf({"07F4742" "0200" "01" "03" "000000" "00" "060000" "00" "00" "0000" "01",
                                     "07F4742" "0100" "00" "00" "240517" "00" "100000" "00" "00" "0000" "01" "a",
-                                    "07F475DDD0000", "07F47440100"}));
+                                    "07F475DDD0000", "07F47400100" "240517" "000000000100000001"}));
+        // The saved time is what Cancel goes back to.
+        QCOMPARE(f.tev->eventAt(1)->getTime(), QString("07:00:00"));
+        QCOMPARE(f.tev->editBackup.getTime(), QString("06:00:00"));
+        // A deletion waits as well.
+        f.play({"DD" "DD0000" "0200", "D70100" + playFields + "a", "D70200" "01" "03" "000000" "00" "063000" "00" "00" "0000" "01"});
+        f.sent();
+        f.tev->setFocus(1);
+        f.tev->deleteItem(0);
+        QCOMPARE(f.sent(), linesOf({"07F47550200"}));
+        f.play({"D50300", "DD" "AA0000" "0300", "D70300" "01" "03" "000000" "00" "063000" "00" "00" "0000" "01",
+                "DD" "DD0000" "0200"});
+        QCOMPARE(f.sent(), linesOf({"07F475DAA0000", "07F47570300", "07F475DDD0000", "07F47440100"}));
+        QCOMPARE(f.tev->focus, -1);
     }
 
     void unavailableOnlyClears_data()

@@ -20,10 +20,15 @@ class TestTimerEventEditors : public QObject
     QByteArray save(int i)
     {
         p().h.sent();
-        p().clickIn(p().row(i), "saveButtonArea");
+        if (!p().clickIn(p().row(i), "saveButtonArea"))
+            return "<no Save button>";
         return commands();
     }
-    bool active(const char *loader) { return p().loader(loader)->property("active").toBool(); }
+    bool active(const char *loader)
+    {
+        QQuickItem *owner = p().loader(loader);
+        return owner && owner->property("active").toBool();
+    }
     QQuickItem *dayCell(QQuickItem *calendar, int day)
     {
         QList<QQuickItem *> todo{calendar};
@@ -37,31 +42,35 @@ class TestTimerEventEditors : public QObject
         return nullptr;
     }
     // A tap outside the pop-up's panel, on its dimmer.
-    void tapDimmer(const char *loader)
+    [[nodiscard]] bool tapDimmer(const char *loader)
     {
         QQuickItem *popup = p().popup(loader);
+        if (!popup)
+            return false;
         QTest::mouseClick(p().h.window.window(), Qt::LeftButton, {},
                           popup->mapToScene(QPointF(3 * p().h.pt(), 30 * p().h.pt())).toPoint());
+        return true;
     }
-    QQuickItem *grid(QQuickItem *calendar) { return in(calendar, "calenderGrid"); }
-    void showMonth(QQuickItem *calendar, int year, int month0)
+    // Shows the month in the calendar; false when the calendar is missing or
+    // its day cells are not made and placed.
+    [[nodiscard]] bool showMonth(QQuickItem *calendar, int year, int month0)
     {
-        grid(calendar)->setProperty("year", year);
-        grid(calendar)->setProperty("month", month0);
+        QQuickItem *grid = in(calendar, "calenderGrid");
+        if (!grid)
+            return false;
+        grid->setProperty("year", year);
+        grid->setProperty("month", month0);
         // The grid makes its day cells anew and places them at the next frame.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QSignalSpy swapped(p().h.window.window(), &QQuickWindow::frameSwapped);
         p().h.window.window()->update();
-        swapped.wait(500);
+        const int days = QDate(year, month0 + 1, 1).daysInMonth();
+        return QTest::qWaitFor([&] { return !swapped.isEmpty() && dayCell(calendar, days); }, TimerPage::itemWaitMs);
     }
-    bool clickDay(QQuickItem *calendar, int day)
+    [[nodiscard]] bool clickDay(QQuickItem *calendar, int day)
     {
         QQuickItem *cell = dayCell(calendar, day);
-        if (!cell)
-            return false;
-        QQuickItem *area = in(cell, "dayArea");
-        p().click(area);
-        return true;
+        return cell && p().clickIn(cell, "dayArea");
     }
 
 private slots:
@@ -102,32 +111,35 @@ private slots:
         };
         for (const Row &r : table) {
             QVERIFY2(p().list({rec("01", "03", "240517", "00", r.time)}, 0), r.name);
-            p().clickIn(p().row(0), "timeBoxArea");
+            QVERIFY(p().clickIn(p().row(0), "timeBoxArea"));
             QQuickItem *editor = p().popup("timerEventTimeEditLoader");
             QVERIFY2(editor, r.name);
             const QByteArray t(r.time);
-            QCOMPARE(in(editor, "hourTumbler")->property("currentIndex").toInt(), t.mid(0, 2).toInt());
-            QCOMPARE(in(editor, "minutesTumbler")->property("currentIndex").toInt(), t.mid(2, 2).toInt());
-            QCOMPARE(in(editor, "secTumbler")->property("currentIndex").toInt(), t.mid(4, 2).toInt());
+            FIND_ITEM(hours, editor, "hourTumbler");
+            FIND_ITEM(minutes, editor, "minutesTumbler");
+            FIND_ITEM(seconds, editor, "secTumbler");
+            QCOMPARE(hours->property("currentIndex").toInt(), t.mid(0, 2).toInt());
+            QCOMPARE(minutes->property("currentIndex").toInt(), t.mid(2, 2).toInt());
+            QCOMPARE(seconds->property("currentIndex").toInt(), t.mid(4, 2).toInt());
             if (r.turn[0] >= 0) {
-                in(editor, "hourTumbler")->setProperty("currentIndex", r.turn[0]);
-                in(editor, "minutesTumbler")->setProperty("currentIndex", r.turn[1]);
-                in(editor, "secTumbler")->setProperty("currentIndex", r.turn[2]);
+                hours->setProperty("currentIndex", r.turn[0]);
+                minutes->setProperty("currentIndex", r.turn[1]);
+                seconds->setProperty("currentIndex", r.turn[2]);
             }
             if (QByteArray(r.close) == "timeEditDimmer")
-                tapDimmer("timerEventTimeEditLoader");
+                QVERIFY(tapDimmer("timerEventTimeEditLoader"));
             else
-                p().clickIn(editor, r.close);
+                QVERIFY(p().clickIn(editor, r.close));
             QVERIFY2(!active("timerEventTimeEditLoader"), r.name);
-            QVERIFY2(textOf(in(p().row(0), "timeText")) == r.shown, r.name);
+            QVERIFY2(TimerPage::textIn(p().row(0), "timeText") == r.shown, r.name);
             const QByteArray bytes = save(0);
             QVERIFY2(bytes.startsWith("07F4742" "0100" "01" "03" "240517" "00" + QByteArray(r.wire) + "00" "00" "0000" "01" "\r\n"),
                      r.name + QByteArray(": ") + bytes);
         }
         // A click on the panel itself closes nothing.
         QVERIFY(p().list({rec("01", "03", "240517", "00", "070530")}, 0));
-        p().clickIn(p().row(0), "timeBoxArea");
-        QQuickItem *panel = in(p().popup("timerEventTimeEditLoader"), "timeEditPanel");
+        QVERIFY(p().clickIn(p().row(0), "timeBoxArea"));
+        FIND_ITEM(panel, p().popup("timerEventTimeEditLoader"), "timeEditPanel");
         QTest::mouseClick(p().h.window.window(), Qt::LeftButton, {},
                           panel->mapToScene(QPointF(10 * p().h.pt(), 10 * p().h.pt())).toPoint());
         QVERIFY(active("timerEventTimeEditLoader"));
@@ -150,32 +162,35 @@ private slots:
         };
         for (const Row &r : table) {
             QVERIFY2(p().list({rec("01", "03", "240517", "00", "100000", "00", "00", r.interval, r.count)}, 0), r.name);
-            p().clickIn(p().row(0), "repeatBoxArea");
+            QVERIFY(p().clickIn(p().row(0), "repeatBoxArea"));
             QQuickItem *editor = p().popup("timerEventRepeatEditLoader");
             QVERIFY2(editor, r.name);
             const QByteArray count(r.count), interval(r.interval);
-            QCOMPARE(in(editor, "countTumbler")->property("currentIndex").toInt(), count == "00" ? 99 : count.toInt() - 1);
-            QCOMPARE(in(editor, "intervalHourTumbler")->property("currentIndex").toInt(), interval.mid(0, 2).toInt());
-            QCOMPARE(in(editor, "intervalMinutesTumbler")->property("currentIndex").toInt(), interval.mid(2, 2).toInt());
+            FIND_ITEM(countWheel, editor, "countTumbler");
+            FIND_ITEM(hours, editor, "intervalHourTumbler");
+            FIND_ITEM(minutes, editor, "intervalMinutesTumbler");
+            QCOMPARE(countWheel->property("currentIndex").toInt(), count == "00" ? 99 : count.toInt() - 1);
+            QCOMPARE(hours->property("currentIndex").toInt(), interval.mid(0, 2).toInt());
+            QCOMPARE(minutes->property("currentIndex").toInt(), interval.mid(2, 2).toInt());
             if (r.turn[0] >= 0) {
-                in(editor, "countTumbler")->setProperty("currentIndex", r.turn[0]);
-                in(editor, "intervalHourTumbler")->setProperty("currentIndex", r.turn[1]);
-                in(editor, "intervalMinutesTumbler")->setProperty("currentIndex", r.turn[2]);
+                countWheel->setProperty("currentIndex", r.turn[0]);
+                hours->setProperty("currentIndex", r.turn[1]);
+                minutes->setProperty("currentIndex", r.turn[2]);
             }
             if (QByteArray(r.name) == "hundred")
                 p().shot("timerevent-repeat");
-            p().clickIn(editor, "repeatEditOk");
+            QVERIFY(p().clickIn(editor, "repeatEditOk"));
             QVERIFY2(!active("timerEventRepeatEditLoader"), r.name);
-            QVERIFY2(textOf(in(p().row(0), "repeatCountText")) == r.shownCount, r.name);
-            QVERIFY2(textOf(in(p().row(0), "repeatIntervalText")) == r.shownInterval, r.name);
+            QVERIFY2(TimerPage::textIn(p().row(0), "repeatCountText") == r.shownCount, r.name);
+            QVERIFY2(TimerPage::textIn(p().row(0), "repeatIntervalText") == r.shownInterval, r.name);
             const QByteArray bytes = save(0);
             QVERIFY2(bytes.startsWith("07F4742" "0100" "01" "03" "240517" "00" "100000" "00" "00" + QByteArray(r.wire) + "\r\n"),
                      r.name + QByteArray(": ") + bytes);
         }
         // The wheels' texts: the count from 01 to "100 ", the hours from 00.
         QVERIFY(p().list({rec("01", "03", "240517", "00", "100000")}, 0));
-        p().clickIn(p().row(0), "repeatBoxArea");
-        QQuickItem *wheel = in(p().popup("timerEventRepeatEditLoader"), "countTumbler");
+        QVERIFY(p().clickIn(p().row(0), "repeatBoxArea"));
+        FIND_ITEM(wheel, p().popup("timerEventRepeatEditLoader"), "countTumbler");
         const struct { int count, data; const char *text; } texts[] = {
             {100, 0, "01"}, {100, 8, "09"}, {100, 98, "99"}, {100, 99, "100 "}, {24, 0, "00"}, {24, 23, "23"}, {60, 59, "59"}};
         for (const auto &t : texts) {
@@ -215,24 +230,28 @@ private slots:
         };
         for (const Row &r : table) {
             QVERIFY2(p().list({rec("01", r.type, "240517", "00", "100000", r.input, r.mode, "0000", "01", r.option)}, 0), r.name);
-            p().clickIn(p().row(0), "typeBoxArea");
+            QVERIFY(p().clickIn(p().row(0), "typeBoxArea"));
             QQuickItem *editor = p().popup("timerEventTypeLoader");
             QVERIFY2(editor, r.name);
             if (r.tap >= 0)
-                p().click(in(editor, qPrintable(QStringLiteral("typeRow%1").arg(r.tap))));
-            QVERIFY2(qFuzzyCompare(in(editor, "typeCheck")->y(), r.checkY * p().h.pt()),
-                     r.name + QByteArray(" check at ") + QByteArray::number(in(editor, "typeCheck")->y() / p().h.pt()));
-            for (int k = 0; k < 7; ++k)
-                QVERIFY2(in(editor, qPrintable(QStringLiteral("typeRow%1").arg(k)))->property("selected").toBool()
+                QVERIFY(p().click(in(editor, qPrintable(QStringLiteral("typeRow%1").arg(r.tap)))));
+            FIND_ITEM(check, editor, "typeCheck");
+            QVERIFY2(qFuzzyCompare(check->y(), r.checkY * p().h.pt()),
+                     r.name + QByteArray(" check at ") + QByteArray::number(check->y() / p().h.pt()));
+            for (int k = 0; k < 7; ++k) {
+                QQuickItem *typeRow = in(editor, qPrintable(QStringLiteral("typeRow%1").arg(k)));
+                QVERIFY2(typeRow, r.name + QByteArray(" row ") + QByteArray::number(k));
+                QVERIFY2(typeRow->property("selected").toBool()
                              == (k == (r.tap >= 0 ? r.tap : QByteArray(r.type) == "00" ? QByteArray(r.mode).toInt()
                                                                                         : QByteArray(r.type).toInt() + 1)),
                          r.name + QByteArray(" row ") + QByteArray::number(k));
+            }
             if (QByteArray(r.name) == "play end kept")
                 p().shot("timerevent-type");
             if (QByteArray(r.close) == "typeDimmer")
-                tapDimmer("timerEventTypeLoader");
+                QVERIFY(tapDimmer("timerEventTypeLoader"));
             else
-                p().clickIn(editor, r.close);
+                QVERIFY(p().clickIn(editor, r.close));
             QVERIFY2(!active("timerEventTypeLoader"), r.name);
             auto *event = p().backend().eventAt(0);
             QVERIFY2(event->getEventType() == r.type2, r.name);
@@ -271,19 +290,21 @@ private slots:
         for (const Row &r : table) {
             p().backend().setEnableDante(r.dante);
             QVERIFY2(p().list({rec("01", "02", "240517", "00", "100000", r.input)}, 0), r.name);
-            p().clickIn(p().row(0), "optionFieldArea");
+            QVERIFY(p().clickIn(p().row(0), "optionFieldArea"));
             QQuickItem *editor = p().popup("timerEventRecInputLoader");
             QVERIFY2(editor, r.name);
             if (r.tap >= 0)
-                p().click(in(editor, qPrintable(QStringLiteral("recInputRow%1").arg(r.tap))));
-            QVERIFY2(qFuzzyCompare(in(editor, "recInputCheck")->y(), r.checkY * p().h.pt()), r.name);
-            QVERIFY2(in(editor, "recInputRow4")->isVisible() == r.danteShown, r.name);
+                QVERIFY(p().click(in(editor, qPrintable(QStringLiteral("recInputRow%1").arg(r.tap)))));
+            FIND_ITEM(check, editor, "recInputCheck");
+            FIND_ITEM(danteRow, editor, "recInputRow4");
+            QVERIFY2(qFuzzyCompare(check->y(), r.checkY * p().h.pt()), r.name);
+            QVERIFY2(danteRow->isVisible() == r.danteShown, r.name);
             if (QByteArray(r.name) == "xlr")
                 p().shot("timerevent-recinput");
             if (QByteArray(r.close) == "recInputDimmer")
-                tapDimmer("timerEventRecInputLoader");
+                QVERIFY(tapDimmer("timerEventRecInputLoader"));
             else
-                p().clickIn(editor, r.close);
+                QVERIFY(p().clickIn(editor, r.close));
             QVERIFY2(!active("timerEventRecInputLoader"), r.name);
             const QByteArray bytes = save(0);
             QVERIFY2(bytes.startsWith("07F4742" "0100" "01" "02" "240517" "00" "100000" + QByteArray(r.wireInput)
@@ -315,7 +336,7 @@ private slots:
         };
         for (const Row &r : table) {
             QVERIFY2(p().list({rec("01", "03", r.date, r.flags, "100000")}, 0), r.name);
-            p().clickIn(p().row(0), "scheduleArea");
+            QVERIFY(p().clickIn(p().row(0), "scheduleArea"));
             QQuickItem *editor = p().popup("timerEventScheduleLoader");
             QVERIFY2(editor, r.name);
             QVERIFY2(editor->property("select").toInt() == r.select, r.name);
@@ -324,19 +345,23 @@ private slots:
             const char *days[] = {"sun", "mon", "tue", "wed", "thu", "fri", "sat"};
             for (int d = 0; d < 7; ++d)
                 QVERIFY2(editor->property(days[d]).toBool() == (ticks.at(d) != '_'), r.name);
-            QQuickItem *calendar = in(editor, "scheduleCalender");
+            FIND_ITEM(calendar, editor, "scheduleCalender");
             QVERIFY2(calendar->property("hasDate").toBool() == r.picked.isValid(), r.name);
             if (r.picked.isValid()) {
                 // The picked day is lit once its month is shown, and only that day.
-                showMonth(calendar, r.picked.year(), r.picked.month() - 1);
-                for (int day = 1; day <= r.picked.daysInMonth(); ++day)
-                    QVERIFY2(dayCell(calendar, day)->property("chosenDay").toBool() == (day == r.picked.day()),
-                             r.name + QByteArray(" day ") + QByteArray::number(day));
+                QVERIFY(showMonth(calendar, r.picked.year(), r.picked.month() - 1));
+                for (int day = 1; day <= r.picked.daysInMonth(); ++day) {
+                    const QByteArray which = r.name + QByteArray(" day ") + QByteArray::number(day);
+                    QQuickItem *cell = dayCell(calendar, day);
+                    QVERIFY2(cell, which);
+                    QVERIFY2(cell->property("chosenDay").toBool() == (day == r.picked.day()), which);
+                }
             }
             // A week with no day would never fire: OK takes no such schedule.
             const bool noDay = ticks == "_______" && r.select == 1;
-            QVERIFY2(in(editor, "scheduleOk")->property("enabled").toBool() == !noDay, r.name);
-            p().clickIn(editor, noDay ? "scheduleCancel" : "scheduleOk");
+            FIND_ITEM(ok, editor, "scheduleOk");
+            QVERIFY2(ok->property("enabled").toBool() == !noDay, r.name);
+            QVERIFY(p().clickIn(editor, noDay ? "scheduleCancel" : "scheduleOk"));
             QVERIFY2(!active("timerEventScheduleLoader"), r.name);
             const QByteArray bytes = save(0);
             QVERIFY2(bytes.startsWith("07F4742" "0100" "01" "03" + QByteArray(r.date) + r.flags + "100000" "00" "00" "0000" "01" "\r\n"),
@@ -344,34 +369,41 @@ private slots:
         }
         // Every month: the 15th is lit in every month of 2017, white only in January.
         QVERIFY(p().list({rec("01", "03", "170015", "00", "100000")}, 0));
-        p().clickIn(p().row(0), "scheduleArea");
+        QVERIFY(p().clickIn(p().row(0), "scheduleArea"));
         QQuickItem *calendar = in(p().popup("timerEventScheduleLoader"), "scheduleCalender");
+        QVERIFY(calendar);
         for (int month = 0; month < 12; ++month) {
-            showMonth(calendar, 2017, month);
+            QVERIFY(showMonth(calendar, 2017, month));
             QQuickItem *cell = dayCell(calendar, 15);
+            QVERIFY(cell);
             QVERIFY(cell->property("lit").toBool());
             QCOMPARE(cell->property("chosenDay").toBool(), month == 0);
-            QCOMPARE(in(cell, "dayHighlight")->property("color").value<QColor>(), QColor("#64A5DD"));
-            QCOMPARE(in(cell, "dayText")->property("color").value<QColor>(), QColor(month == 0 ? "white" : "#878787"));
+            FIND_ITEM(highlight, cell, "dayHighlight");
+            FIND_ITEM(dayText, cell, "dayText");
+            QCOMPARE(highlight->property("color").value<QColor>(), QColor("#64A5DD"));
+            QCOMPARE(dayText->property("color").value<QColor>(), QColor(month == 0 ? "white" : "#878787"));
         }
-        showMonth(calendar, 2018, 0);
-        QVERIFY(!dayCell(calendar, 15)->property("lit").toBool());
+        QVERIFY(showMonth(calendar, 2018, 0));
+        QQuickItem *unlit = dayCell(calendar, 15);
+        QVERIFY(unlit);
+        QVERIFY(!unlit->property("lit").toBool());
         // A day picked in the calendar reaches the event as that day.
-        p().clickIn(p().popup("timerEventScheduleLoader"), "everyMonthArea");
+        QVERIFY(p().clickIn(p().popup("timerEventScheduleLoader"), "everyMonthArea"));
         const struct { int year, month0, day; const char *wire; } picks[] = {
             {2017, 2, 5, "170305"}, {2000, 0, 1, "000101"}, {2099, 11, 31, "991231"}, {2024, 1, 29, "240229"}};
         for (const auto &pick : picks) {
             QQuickItem *editor = p().popup("timerEventScheduleLoader");
             if (!editor) {
-                p().clickIn(p().row(0), "scheduleArea");
+                QVERIFY(p().clickIn(p().row(0), "scheduleArea"));
                 editor = p().popup("timerEventScheduleLoader");
             }
+            QVERIFY(editor);
             calendar = in(editor, "scheduleCalender");
-            showMonth(calendar, pick.year, pick.month0);
+            QVERIFY(showMonth(calendar, pick.year, pick.month0));
             QVERIFY(clickDay(calendar, pick.day));
             QCOMPARE(editor->property("select").toInt(), 2);
             QVERIFY(!editor->property("everyMonth").toBool());
-            p().clickIn(editor, "scheduleOk");
+            QVERIFY(p().clickIn(editor, "scheduleOk"));
             const QByteArray bytes = save(0);
             QVERIFY2(bytes.startsWith("07F4742" "0100" "01" "03" + QByteArray(pick.wire) + "00" "100000"), bytes);
         }
@@ -381,10 +413,10 @@ private slots:
     // January 2000 or December 2099; the title without a leading zero.
     void calendarBounds()
     {
-        p().click(p().h.item("filterButtonArea"));
+        QVERIFY(p().click(p().h.item("filterButtonArea")));
         QQuickItem *filter = p().popup("timerEventFilterLoader");
         QVERIFY(filter);
-        QQuickItem *calendar = in(filter, "filterCalender");
+        FIND_ITEM(calendar, filter, "filterCalender");
         const QDate now = QDate::currentDate();
         QCOMPARE(calendar->property("shownYear").toInt(), now.year());
         QCOMPARE(calendar->property("shownMonth").toInt(), now.month() - 1);
@@ -405,27 +437,28 @@ private slots:
             {"second forward", 2000, 0, "rightMarkArea", 2000, 1, "2000/2"},
         };
         for (const Step &s : steps) {
-            showMonth(calendar, s.year, s.month0);
-            p().clickIn(calendar, s.arrow);
+            QVERIFY(showMonth(calendar, s.year, s.month0));
+            QVERIFY(p().clickIn(calendar, s.arrow));
             QVERIFY2(calendar->property("shownYear").toInt() == s.year2, s.name);
             QVERIFY2(calendar->property("shownMonth").toInt() == s.month2, s.name);
-            QVERIFY2(textOf(in(calendar, "calenderTitle")) == s.title, s.name);
+            QVERIFY2(TimerPage::textIn(calendar, "calenderTitle") == s.title, s.name);
         }
         // Every month of a year, forward then back, keeps its own day count.
-        showMonth(calendar, 2023, 11);
+        QVERIFY(showMonth(calendar, 2023, 11));
         for (int m = 1; m <= 12; ++m) {
-            p().clickIn(calendar, "rightMarkArea");
+            QVERIFY(p().clickIn(calendar, "rightMarkArea"));
             QCOMPARE(calendar->property("shownMonth").toInt(), m - 1);
             QVERIFY(dayCell(calendar, QDate(2024, m, 1).daysInMonth()));
             QVERIFY(!dayCell(calendar, QDate(2024, m, 1).daysInMonth() + 1));
         }
         // With no date: grey title and arrows, nothing lit.
-        QCOMPARE(in(calendar, "calenderTitle")->property("color").value<QColor>(), QColor("#878787"));
-        QCOMPARE(fileOf(in(calendar, "leftMark")), QString("left_11x19.svg"));
-        QCOMPARE(fileOf(in(calendar, "rightMark")), QString("right_11x19.svg"));
+        FIND_ITEM(title, calendar, "calenderTitle");
+        QCOMPARE(title->property("color").value<QColor>(), QColor("#878787"));
+        QCOMPARE(TimerPage::fileIn(calendar, "leftMark"), QString("left_11x19.svg"));
+        QCOMPARE(TimerPage::fileIn(calendar, "rightMark"), QString("right_11x19.svg"));
         QVERIFY(clickDay(calendar, 9));
-        QCOMPARE(in(calendar, "calenderTitle")->property("color").value<QColor>(), QColor("black"));
-        QCOMPARE(fileOf(in(calendar, "leftMark")), QString("left-B_11x19.svg"));
+        QCOMPARE(title->property("color").value<QColor>(), QColor("black"));
+        QCOMPARE(TimerPage::fileIn(calendar, "leftMark"), QString("left-B_11x19.svg"));
         p().shot("timerevent-filter");
     }
 
@@ -457,33 +490,36 @@ private slots:
         for (const Row &r : table) {
             QTRY_VERIFY2(!p().backend().listBusy, r.name);
             p().h.sent();
-            p().click(p().h.item("filterButtonArea"));
+            QVERIFY(p().click(p().h.item("filterButtonArea")));
             QQuickItem *filter = p().popup("timerEventFilterLoader");
             QVERIFY2(filter, r.name);
             QVERIFY2(filter->property("select").toInt() == select, r.name);
-            QQuickItem *calendar = in(filter, "filterCalender");
+            FIND_ITEM(calendar, filter, "filterCalender");
             QVERIFY2(calendar->property("hasDate").toBool() == (select == 2), r.name);
             if (select == 2) {
-                showMonth(calendar, 2017, 2);
-                QVERIFY2(dayCell(calendar, 5)->property("chosenDay").toBool(), r.name);
-                QVERIFY2(!dayCell(calendar, 4)->property("chosenDay").toBool(), r.name);
+                QVERIFY(showMonth(calendar, 2017, 2));
+                QQuickItem *chosen = dayCell(calendar, 5);
+                QQuickItem *before = dayCell(calendar, 4);
+                QVERIFY2(chosen && before, r.name);
+                QVERIFY2(chosen->property("chosenDay").toBool(), r.name);
+                QVERIFY2(!before->property("chosenDay").toBool(), r.name);
             }
-            QVERIFY2(textOf(in(filter, "showAllText")) == "Show all", r.name);
+            QVERIFY2(TimerPage::textIn(filter, "showAllText") == "Show all", r.name);
             if (QByteArray(r.tap) == "day") {
-                showMonth(calendar, 2017, 2);
+                QVERIFY(showMonth(calendar, 2017, 2));
                 QVERIFY2(clickDay(calendar, 5), r.name);
                 QVERIFY2(filter->property("select").toInt() == 2, r.name);
-                QVERIFY2(fileOf(in(filter, "filterWindow")) == "filterWindow_date_325x400.svg", r.name);
+                QVERIFY2(TimerPage::fileIn(filter, "filterWindow") == "filterWindow_date_325x400.svg", r.name);
             } else if (*r.tap) {
-                p().clickIn(filter, r.tap);
+                QVERIFY(p().clickIn(filter, r.tap));
                 QVERIFY2(!calendar->property("hasDate").toBool(), r.name);
             }
             if (QByteArray(r.close) == "filterDimmer")
-                tapDimmer("timerEventFilterLoader");
+                QVERIFY(tapDimmer("timerEventFilterLoader"));
             else if (QByteArray(r.close) == "filterButtonArea")
-                p().click(p().h.item("filterButtonArea"));
+                QVERIFY(p().click(p().h.item("filterButtonArea")));
             else
-                p().clickIn(filter, r.close);
+                QVERIFY(p().clickIn(filter, r.close));
             QVERIFY2(!active("timerEventFilterLoader"), r.name);
             const QByteArray bytes = commands();
             QVERIFY2(bytes.startsWith(r.wire) && (!r.wire.isEmpty() || bytes.isEmpty()), r.name + QByteArray(": ") + bytes);
@@ -495,9 +531,9 @@ private slots:
         }
         // Opening the filter closes the schedule editor.
         QVERIFY(p().list({FakeTimerEvents::example().events}, 0));
-        p().clickIn(p().row(0), "scheduleArea");
+        QVERIFY(p().clickIn(p().row(0), "scheduleArea"));
         QVERIFY(active("timerEventScheduleLoader"));
-        p().click(p().h.item("filterButtonArea"));
+        QVERIFY(p().click(p().h.item("filterButtonArea")));
         QVERIFY(!active("timerEventScheduleLoader"));
         QVERIFY(active("timerEventFilterLoader"));
     }
@@ -512,7 +548,7 @@ private slots:
         QVERIFY(p().list(many));
         p().backend().today = [] { return QDate(2024, 2, 29); };
         p().events.today = "240229";
-        p().click(p().h.item("addEventArea"));
+        QVERIFY(p().click(p().h.item("addEventArea")));
         const QByteArray bytes = commands();
         QVERIFY2(bytes.startsWith("07F47400100" "240229" "000000000100000001\r\n"), bytes);
         QTRY_COMPARE(p().backend().getFocus(), 9);
@@ -520,14 +556,15 @@ private slots:
         QTRY_COMPARE(view->property("count").toInt(), 10);
         const qreal pt = p().h.pt();
         QTRY_VERIFY(view->property("atYEnd").toBool());
-        QTRY_VERIFY(p().row(9));
+        QQuickItem *added = p().row(9);
+        QVERIFY(added);
         // Its Save and Cancel lie clear of the footer bar over the list's end.
-        QQuickItem *saveButton = in(p().row(9), "saveButton");
+        FIND_ITEM(saveButton, added, "saveButton");
         const qreal footerTop = p().h.item("timerEventFooter")->mapToScene(QPointF(0, 0)).y();
         QVERIFY2(saveButton->mapToScene(QPointF(0, saveButton->height())).y() <= footerTop,
                  QByteArray::number(saveButton->mapToScene(QPointF(0, saveButton->height())).y()) + " " + QByteArray::number(footerTop));
-        QCOMPARE(p().row(9)->height(), 200 * pt);
-        QCOMPARE(textOf(in(p().row(9), "scheduleDate")), QString("2024/02/29"));
+        QCOMPARE(added->height(), 200 * pt);
+        QCOMPARE(TimerPage::textIn(added, "scheduleDate"), QString("2024/02/29"));
         p().shot("timerevent-added");
         // Focus 0 of a long list scrolls it to 2 pt above the first row.
         p().backend().setFocus(-1);
@@ -537,9 +574,12 @@ private slots:
         QTRY_COMPARE(p().backend().getFocus(), 0);
         // The first row shows at the list's top (the view keeps its bounds,
         // so the 2 pt above it may be taken back).
-        QTRY_VERIFY(p().row(0));
-        QTRY_VERIFY(p().row(0)->mapToItem(view, QPointF(0, 0)).y() >= -0.01);
-        QVERIFY(p().row(0)->mapToItem(view, QPointF(0, 0)).y() <= 2 * pt + 0.01);
+        const auto firstRowTop = [&] {
+            QQuickItem *first = p().row(0);
+            return first ? first->mapToItem(view, QPointF(0, 0)).y() : -1000.0;
+        };
+        QTRY_VERIFY(firstRowTop() >= -0.01);
+        QVERIFY(firstRowTop() <= 2 * pt + 0.01);
         p().backend().today = [] { return QDate::currentDate(); };
     }
 
@@ -548,14 +588,14 @@ private slots:
     {
         QVERIFY(p().list({FakeTimerEvents::example().events}, 1));
         QQuickItem *confirm = p().h.item("timerEventDeleteCheck");
-        p().clickIn(p().row(1), "deleteIconArea");
+        QVERIFY(p().clickIn(p().row(1), "deleteIconArea"));
         QVERIFY(confirm->isVisible());
-        QCOMPARE(textOf(in(confirm, "dialogText")), QString("Delete selected event?"));
-        p().clickIn(confirm, "deleteCancel");
+        QCOMPARE(TimerPage::textIn(confirm, "dialogText"), QString("Delete selected event?"));
+        QVERIFY(p().clickIn(confirm, "deleteCancel"));
         QVERIFY(!confirm->isVisible());
         QCOMPARE(commands(), QByteArray());
-        p().clickIn(p().row(1), "deleteIconArea");
-        p().clickIn(confirm, "deleteOk");
+        QVERIFY(p().clickIn(p().row(1), "deleteIconArea"));
+        QVERIFY(p().clickIn(confirm, "deleteOk"));
         QByteArray bytes = commands();
         QVERIFY2(bytes.startsWith("07F47440200\r\n"), bytes);
         QTRY_COMPARE(p().rowCount(), 2);
@@ -566,19 +606,19 @@ private slots:
         QQuickItem *strip = p().h.item("timerEventFooterFlickable");
         QVERIFY(strip->property("atXBeginning").toBool());
         QCOMPARE(p().h.item("footerArrow")->rotation(), 270.0);
-        p().click(p().h.item("footerArrowArea"));
+        QVERIFY(p().click(p().h.item("footerArrowArea")));
         QTRY_VERIFY(strip->property("atXEnd").toBool());
         QCOMPARE(p().h.item("footerArrow")->rotation(), 90.0);
         p().shot("timerevent-footer-second");
-        p().click(p().h.item("deleteAllArea"));
+        QVERIFY(p().click(p().h.item("deleteAllArea")));
         QVERIFY(confirm->isVisible());
-        QCOMPARE(textOf(in(confirm, "dialogText")), QString("Delete all events?"));
+        QCOMPARE(TimerPage::textIn(confirm, "dialogText"), QString("Delete all events?"));
         p().shot("timerevent-delete-all");
-        p().clickIn(confirm, "deleteOk");
+        QVERIFY(p().clickIn(confirm, "deleteOk"));
         bytes = commands();
         QVERIFY2(bytes.startsWith("07F47440000\r\n"), bytes);
         QTRY_COMPARE(p().rowCount(), 0);
-        p().click(p().h.item("footerArrowArea"));
+        QVERIFY(p().click(p().h.item("footerArrowArea")));
         QTRY_VERIFY(strip->property("atXBeginning").toBool());
         p().events = FakeTimerEvents::example();
     }
@@ -611,7 +651,7 @@ private slots:
             p().backend().setMediaCD(r.cd);
             browse.setBrowseDialogString(r.browse);
             QVERIFY2(notice->isVisible(), r.name);
-            QVERIFY2(textOf(in(notice, "dialogText")) == r.text, qPrintable(r.name + QString(": ") + textOf(in(notice, "dialogText"))));
+            QVERIFY2(TimerPage::textIn(notice, "dialogText") == r.text, qPrintable(r.name + QString(": ") + TimerPage::textIn(notice, "dialogText")));
         }
         p().h.sent();
         p().backend().setMediaCD(false);
@@ -637,22 +677,23 @@ private slots:
         }
         // The time editor's turned wheels are not applied.
         QVERIFY(p().list({FakeTimerEvents::example().events}, 0));
-        p().clickIn(p().row(0), "timeBoxArea");
-        in(p().popup("timerEventTimeEditLoader"), "hourTumbler")->setProperty("currentIndex", 3);
-        p().click(p().h.item("filterButtonArea"));
+        QVERIFY(p().clickIn(p().row(0), "timeBoxArea"));
+        FIND_ITEM(hours, p().popup("timerEventTimeEditLoader"), "hourTumbler");
+        hours->setProperty("currentIndex", 3);
+        QVERIFY(p().click(p().h.item("filterButtonArea")));
         QVERIFY(p().h.feed({"FF6AFD01"}));
         QVERIFY(!active("timerEventTimeEditLoader"));
         QVERIFY(active("timerEventFilterLoader"));
         QCOMPARE(p().backend().getFocus(), -1);
-        QCOMPARE(textOf(in(p().row(0), "timeText")), QString("10:00:00"));
+        QCOMPARE(TimerPage::textIn(p().row(0), "timeText"), QString("10:00:00"));
         p().loader("timerEventFilterLoader")->setProperty("active", false);
         QVERIFY(p().h.item("timerEventViewOnlyBadge")->isVisible());
         QVERIFY(p().h.item("footerShade")->isVisible());
         p().shot("timerevent-readonly");
         p().h.sent();
-        p().clickIn(p().row(1), "bodyCatcher");
-        p().clickIn(p().row(1), "enableToggleArea");
-        p().click(p().h.item("addEventArea"));
+        QVERIFY(p().clickIn(p().row(1), "bodyCatcher"));
+        QVERIFY(p().clickIn(p().row(1), "enableToggleArea"));
+        QVERIFY(p().click(p().h.item("addEventArea")));
         QCOMPARE(p().backend().getFocus(), -1);
         QCOMPARE(commands(), QByteArray());
         QVERIFY(p().h.feed({"FF6AFD00"}));
@@ -666,7 +707,7 @@ private slots:
     {
         QVERIFY(p().list({FakeTimerEvents::example().events}, 0));
         QCOMPARE(p().backend().eventAt(0)->getOption(), QString("A:/Concert/Aria.wav"));
-        p().clickIn(p().row(0), "optionFieldArea");
+        QVERIFY(p().clickIn(p().row(0), "optionFieldArea"));
         QVERIFY(active("timerEventBrowseLoader"));
         QVERIFY(!active("timerEventPlayTargetLoader"));
         QCOMPARE(p().loader("timerEventPlayTargetLoader")->property("field").toString(), QString("A:/Concert/Aria.wav"));
@@ -693,7 +734,7 @@ private slots:
         QVERIFY(!active("timerEventBrowseLoader"));
         const QString expected = folder.isEmpty() ? "\\Overture.wav" : "\\" + folder + "\\Overture.wav";
         QCOMPARE(p().backend().eventAt(0)->getOption(), expected);
-        QCOMPARE(textOf(in(p().row(0), "optionText")), QString("Overture.wav"));
+        QCOMPARE(TimerPage::textIn(p().row(0), "optionText"), QString("Overture.wav"));
         QByteArray bytes = save(0);
         QVERIFY2(bytes.startsWith("07F4742" "0100" "01" "00" "240517" "00" "100000" "00" "00" "0000" "01" + expected.toUtf8() + "\r\n"), bytes);
 
@@ -708,7 +749,7 @@ private slots:
             {"unchanged field", "", ""},
         };
         for (const Row &r : table) {
-            p().clickIn(p().row(0), "optionFieldArea");
+            QVERIFY(p().clickIn(p().row(0), "optionFieldArea"));
             const QString before = p().backend().eventAt(0)->getOption();
             chooser = p().popup("timerEventBrowseLoader");
             QVERIFY2(QMetaObject::invokeMethod(chooser, "clickedInput"), r.name);
@@ -734,7 +775,7 @@ private slots:
     void downloadTarget()
     {
         QVERIFY(p().list({rec("01", "04", "240517", "00", "100000", "00", "00", "0000", "01", "ftp://host/a b")}, 0));
-        p().clickIn(p().row(0), "optionFieldArea");
+        QVERIFY(p().clickIn(p().row(0), "optionFieldArea"));
         QQuickItem *entry = p().popup("timerEventDlTargetLoader");
         QVERIFY(entry);
         QCOMPARE(entry->property("field").toString(), QString("ftp://host/a b"));
@@ -744,7 +785,7 @@ private slots:
         const QByteArray bytes = save(0);
         QVERIFY2(bytes.startsWith("07F4742" "0100" "01" "04" "240517" "00" "100000" "00" "00" "0000" "01" "\\srv\\take 2/x\r\n"), bytes);
         // Cancel leaves it.
-        p().clickIn(p().row(0), "optionFieldArea");
+        QVERIFY(p().clickIn(p().row(0), "optionFieldArea"));
         QVERIFY(QMetaObject::invokeMethod(p().popup("timerEventDlTargetLoader"), "clickedCancel"));
         QVERIFY(!active("timerEventDlTargetLoader"));
         QCOMPARE(p().backend().eventAt(0)->getOption(), QString("\\srv\\take 2/x"));
@@ -757,17 +798,17 @@ private slots:
         QVERIFY(p().list({FakeTimerEvents::example().events}, 2));
         p().backend().changeTime(1, 2, 3);
         p().backend().changeRepeat(5, 0, 30);
-        QCOMPARE(textOf(in(p().row(2), "timeText")), QString("01:02:03"));
-        p().clickIn(p().row(2), "optionFieldArea");
+        QCOMPARE(TimerPage::textIn(p().row(2), "timeText"), QString("01:02:03"));
+        QVERIFY(p().clickIn(p().row(2), "optionFieldArea"));
         for (const char *name : {"timerEventBrowseLoader", "timerEventRecInputLoader", "timerEventDlTargetLoader"})
             QVERIFY2(!active(name), name);
         p().shot("timerevent-edit-changed");
         p().h.sent();
-        p().clickIn(p().row(2), "cancelButtonArea");
+        QVERIFY(p().clickIn(p().row(2), "cancelButtonArea"));
         QCOMPARE(commands(), QByteArray());
         QCOMPARE(p().backend().getFocus(), -1);
-        QCOMPARE(textOf(in(p().row(2), "timeText")), QString("12:00:00"));
-        QCOMPARE(textOf(in(p().row(2), "repeatCountText")), QString("1"));
+        QCOMPARE(TimerPage::textIn(p().row(2), "timeText"), QString("12:00:00"));
+        QCOMPARE(TimerPage::textIn(p().row(2), "repeatCountText"), QString("1"));
         QVERIFY(p().edit(2));
         p().backend().changeTime(1, 2, 3);
         const QByteArray bytes = save(2);

@@ -50,6 +50,7 @@ private slots:
         };
         for (int i = 0; i < table.size(); ++i) {
             const Row &r = table.at(i);
+            // The rows past the view's end are made while the event loop runs.
             QQuickItem *card = p().row(i);
             const QByteArray name = QByteArray::number(i);
             QVERIFY2(card, name);
@@ -57,30 +58,35 @@ private slots:
             if (r.schedule == "EVERY") {
                 QVERIFY2(TimerPage::in(card, "scheduleEveryDay"), name);
             } else if (r.schedule.at(0) == '2') {
-                QVERIFY2(textOf(TimerPage::in(card, "scheduleDate")) == r.schedule, name);
+                QVERIFY2(TimerPage::textIn(card, "scheduleDate") == r.schedule, name);
             } else {
                 for (int d = 0; d < 7; ++d) {
+                    const QByteArray day = name + " day " + QByteArray::number(d);
                     QQuickItem *badge = TimerPage::in(card, qPrintable(QStringLiteral("weekBadge%1").arg(d)));
-                    QVERIFY2(badge->property("enable").toBool() == (r.schedule.at(d) != '_'), name + " day " + QByteArray::number(d));
+                    QVERIFY2(badge, day);
+                    QVERIFY2(badge->property("enable").toBool() == (r.schedule.at(d) != '_'), day);
                 }
             }
-            QVERIFY2(textOf(TimerPage::in(card, "timeText")) == r.time, name);
-            QVERIFY2(textOf(TimerPage::in(card, "repeatCountText")) == r.count, name);
-            QVERIFY2(textOf(TimerPage::in(card, "repeatIntervalText")) == r.interval, name);
-            QVERIFY2(textOf(TimerPage::in(card, "numberText")) == r.number, name);
-            QVERIFY2(textOf(TimerPage::in(card, "enableText")) == r.toggle, name);
-            QVERIFY2(fileOf(TimerPage::in(card, "typeIcon")) == r.typeIcon, name);
-            QQuickItem *mode = TimerPage::in(card, "timeModeText");
+            QVERIFY2(TimerPage::textIn(card, "timeText") == r.time, name);
+            QVERIFY2(TimerPage::textIn(card, "repeatCountText") == r.count, name);
+            QVERIFY2(TimerPage::textIn(card, "repeatIntervalText") == r.interval, name);
+            QVERIFY2(TimerPage::textIn(card, "numberText") == r.number, name);
+            QVERIFY2(TimerPage::textIn(card, "enableText") == r.toggle, name);
+            QVERIFY2(TimerPage::fileIn(card, "typeIcon") == r.typeIcon, name);
+            FIND_ITEM(mode, card, "timeModeText");
             QVERIFY2(mode->isVisible() == !r.timeMode.isEmpty(), name);
             if (!r.timeMode.isEmpty())
                 QVERIFY2(textOf(mode) == r.timeMode, name);
-            QVERIFY2(textOf(TimerPage::in(card, "optionText")) == r.option, name);
-            QVERIFY2(TimerPage::in(card, "cardDimmer")->isVisible() == r.shaded, name);
-            QVERIFY2(TimerPage::in(card, "scheduleShade")->isVisible() == r.shaded, name);
-            QVERIFY2(!TimerPage::in(card, "saveButton")->isVisible(), name);
+            QVERIFY2(TimerPage::textIn(card, "optionText") == r.option, name);
+            FIND_ITEM(dimmer, card, "cardDimmer");
+            FIND_ITEM(shade, card, "scheduleShade");
+            FIND_ITEM(save, card, "saveButton");
+            QVERIFY2(dimmer->isVisible() == r.shaded, name);
+            QVERIFY2(shade->isVisible() == r.shaded, name);
+            QVERIFY2(!save->isVisible(), name);
         }
         // The week badges' colours: Sunday and Saturday have their own.
-        QQuickItem *sunday = TimerPage::in(p().row(3), "weekBadge0");
+        FIND_ITEM(sunday, p().row(3), "weekBadge0");
         QCOMPARE(sunday->property("color").value<QColor>(), QColor("#895A58"));
         p().shot("timerevent-page");
     }
@@ -92,25 +98,29 @@ private slots:
         QVERIFY(p().list({FakeTimerEvents::example().events}));
         QVERIFY(p().edit(1));
         QQuickItem *card = p().row(1);
+        QVERIFY(card);
         QCOMPARE(card->height(), 200 * p().h.pt());
-        QVERIFY(TimerPage::in(card, "saveButton")->isVisible());
-        QVERIFY(TimerPage::in(card, "cancelButton")->isVisible());
-        QVERIFY(TimerPage::in(card, "deleteIcon")->isVisible());
-        QCOMPARE(fileOf(TimerPage::in(card, "cardImage")), QString("area_404x190_OnArea.svg"));
+        for (const char *name : {"saveButton", "cancelButton", "deleteIcon"}) {
+            QQuickItem *item = TimerPage::in(card, name);
+            QVERIFY2(item && item->isVisible(), name);
+        }
+        QCOMPARE(TimerPage::fileIn(card, "cardImage"), QString("area_404x190_OnArea.svg"));
         p().shot("timerevent-edit");
         // Another card takes the edit over.
         QVERIFY(p().edit(2));
-        QCOMPARE(fileOf(TimerPage::in(p().row(2), "cardImage")), QString("area_404x190_OffSelect.svg"));
-        QCOMPARE(p().row(1)->height(), 158 * p().h.pt());
+        QCOMPARE(TimerPage::fileIn(p().row(2), "cardImage"), QString("area_404x190_OffSelect.svg"));
+        QQuickItem *left = p().row(1);
+        QVERIFY(left);
+        QCOMPARE(left->height(), 158 * p().h.pt());
         p().backend().setFocus(-1);
         p().h.sent();
-        p().clickIn(p().row(0), "enableToggleArea");
+        QVERIFY(p().clickIn(p().row(0), "enableToggleArea"));
         const QByteArray bytes = p().h.commands();
         QVERIFY2(bytes.startsWith("07F4742" "0100" "00" "00" "240517" "00" "100000" "00" "00" "0000" "01"
                                   "A:/Concert/Aria.wav\r\n"
                                   "07F475DAA0000\r\n"),
                  bytes);
-        QTRY_COMPARE(textOf(TimerPage::in(p().row(0), "enableText")), QString("OFF"));
+        QTRY_COMPARE(TimerPage::textIn(p().row(0), "enableText"), QString("OFF"));
     }
 
     // The schedule editor: OK stays disabled in date mode until a day is
@@ -119,27 +129,26 @@ private slots:
     void scheduleNeedsARealDay()
     {
         QVERIFY(p().list({FakeTimerEvents::example().events}, 1));
-        p().clickIn(p().row(1), "scheduleArea");
+        QVERIFY(p().clickIn(p().row(1), "scheduleArea"));
         QQuickItem *editor = p().popup("timerEventScheduleLoader");
         QVERIFY(editor);
         QCOMPARE(editor->property("select").toInt(), 0);
-        QQuickItem *ok = TimerPage::in(editor, "scheduleOk");
+        FIND_ITEM(ok, editor, "scheduleOk");
         // Every month with no day: date mode, nothing picked.
-        p().clickIn(editor, "everyMonthArea");
+        QVERIFY(p().clickIn(editor, "everyMonthArea"));
         QCOMPARE(editor->property("select").toInt(), 2);
         QVERIFY(!ok->property("enabled").toBool());
-        p().click(ok);
+        QVERIFY(p().click(ok));
         QCOMPARE(p().backend().getDateOfFocus(), QString("EVERY DAY"));
         // Week mode with no day ticked.
-        p().clickIn(editor, "weekButtonMon");
+        QVERIFY(p().clickIn(editor, "weekButtonMon"));
         QCOMPARE(editor->property("select").toInt(), 1);
         QVERIFY(!ok->property("enabled").toBool());
-        p().clickIn(editor, "weekButtonMon");
+        QVERIFY(p().clickIn(editor, "weekButtonMon"));
         QVERIFY(ok->property("enabled").toBool());
         // A day in the calendar: the first of the shown month.
-        QQuickItem *calendar = TimerPage::in(editor, "scheduleCalender");
+        FIND_ITEM(calendar, editor, "scheduleCalender");
         const int year = calendar->property("shownYear").toInt();
-        const int month = calendar->property("shownMonth").toInt() + 1;
         QQuickItem *first = nullptr;
         QList<QQuickItem *> todo{calendar};
         while (!todo.isEmpty()) {
@@ -152,27 +161,28 @@ private slots:
             todo.append(item->childItems());
         }
         QVERIFY(first);
-        p().click(first);
+        QVERIFY(p().click(first));
         QCOMPARE(editor->property("select").toInt(), 2);
         QVERIFY(ok->property("enabled").toBool());
-        p().click(ok);
+        QVERIFY(p().click(ok));
         // "Every month" was lit by the first tap: the month reads "00".
         QCOMPARE(p().backend().getDateOfFocus(), QString::asprintf("%04d/00/01", year));
         QVERIFY(!p().loader("timerEventScheduleLoader")->property("active").toBool());
-        QCOMPARE(textOf(TimerPage::in(p().row(1), "scheduleDate")), QString::asprintf("%04d/**/01", year));
+        QCOMPARE(TimerPage::textIn(p().row(1), "scheduleDate"), QString::asprintf("%04d/**/01", year));
         // Opened again, the editor shows that day.
-        p().clickIn(p().row(1), "scheduleArea");
+        QVERIFY(p().clickIn(p().row(1), "scheduleArea"));
         editor = p().popup("timerEventScheduleLoader");
+        QVERIFY(editor);
         QCOMPARE(editor->property("select").toInt(), 2);
         QVERIFY(editor->property("everyMonth").toBool());
-        QVERIFY(TimerPage::in(editor, "scheduleOk")->property("enabled").toBool());
+        FIND_ITEM(okAgain, editor, "scheduleOk");
+        QVERIFY(okAgain->property("enabled").toBool());
         // Without "Every month", the day of the shown month.
-        p().clickIn(editor, "everyMonthArea");
-        QQuickItem *again = TimerPage::in(editor, "scheduleCalender");
+        QVERIFY(p().clickIn(editor, "everyMonthArea"));
+        FIND_ITEM(again, editor, "scheduleCalender");
         QCOMPARE(again->property("hasDate").toBool(), true);
-        p().clickIn(editor, "scheduleOk");
+        QVERIFY(p().clickIn(editor, "scheduleOk"));
         QCOMPARE(p().backend().getDateOfFocus(), QString::asprintf("%04d/01/01", year));
-        Q_UNUSED(month);
         p().shot("timerevent-schedule");
     }
 
@@ -181,10 +191,11 @@ private slots:
     void confirmationsCloseOnChanges()
     {
         QVERIFY(p().list({FakeTimerEvents::example().events}, 2));
-        p().clickIn(p().row(2), "deleteIconArea");
+        QVERIFY(p().clickIn(p().row(2), "deleteIconArea"));
         QQuickItem *confirm = p().h.item("timerEventDeleteCheck");
+        QVERIFY(confirm);
         QVERIFY(confirm->isVisible());
-        QCOMPARE(textOf(TimerPage::in(confirm, "dialogText")), QString("Delete selected event?"));
+        QCOMPARE(TimerPage::textIn(confirm, "dialogText"), QString("Delete selected event?"));
         // The list read again.
         p().backend().startTimerEvent();
         QTRY_VERIFY(!confirm->isVisible());
@@ -192,22 +203,22 @@ private slots:
         // Read-only.
         confirm->setProperty("number", -1);
         confirm->setVisible(true);
-        QCOMPARE(textOf(TimerPage::in(confirm, "dialogText")), QString("Delete all events?"));
+        QCOMPARE(TimerPage::textIn(confirm, "dialogText"), QString("Delete all events?"));
         QVERIFY(p().h.feed({"FF6AFD01"}));
         QVERIFY(!confirm->isVisible());
         QVERIFY(p().h.feed({"FF6AFD00"}));
         // A stale index: the event asked about has gone by OK.
         p().h.sent();
-        p().list({FakeTimerEvents::example().events}, 2);
-        p().clickIn(p().row(2), "deleteIconArea");
+        QVERIFY(p().list({FakeTimerEvents::example().events}, 2));
+        QVERIFY(p().clickIn(p().row(2), "deleteIconArea"));
         QVERIFY(confirm->isVisible());
         confirm->setProperty("target", QVariant());
-        p().clickIn(confirm, "deleteOk");
+        QVERIFY(p().clickIn(confirm, "deleteOk"));
         QVERIFY(!confirm->isVisible());
         QCOMPARE(p().h.commands(), QByteArray());
         // Asked and still there: the exact delete line.
-        p().clickIn(p().row(2), "deleteIconArea");
-        p().clickIn(confirm, "deleteOk");
+        QVERIFY(p().clickIn(p().row(2), "deleteIconArea"));
+        QVERIFY(p().clickIn(confirm, "deleteOk"));
         const QByteArray bytes = p().h.commands();
         QVERIFY2(bytes.startsWith("07F47440300\r\n"), bytes);
     }

@@ -13,6 +13,8 @@ TimerEvent::TimerEvent(QObject *parent)
     : QObject(parent)
 {
     ObjectListModel::publish(modelName, timerEventModel);
+    reReadTimer.setSingleShot(true);
+    connect(&reReadTimer, &QTimer::timeout, this, &TimerEvent::abandonReRead);
 }
 
 TimerEvent::~TimerEvent()
@@ -106,10 +108,9 @@ void TimerEvent::setCurrentMedia(QString media)
     } else {
         setMediaCD(false);
     }
-    // A read of the old medium's list ends here; its late replies are not
+    // Whatever ran was about the old medium's list: its late replies are not
     // what the next read waits for.
-    listBusy = false;
-    reading = false;
+    resetConversation();
     requestEventList();
 }
 
@@ -146,12 +147,16 @@ void TimerEvent::onPermissionChanged()
     // own handler of this signal asked for just before: that stays.
     if (permission && permission->okPermission)
         return;
+    resetConversation();
+}
+
+void TimerEvent::resetConversation()
+{
     listBusy = false;
     reading = false;
-    awaitingPosition = false;
-    awaitingRecord = false;
-    refreshState = 0;
-    reReadIndex = -1;
+    resetReRead();
     listQueued = false;
+    // A Save, switch or deletion that waited would name an event of a list
+    // that is no longer the recorder's.
     afterReRead.clear();
 }

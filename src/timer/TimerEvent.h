@@ -7,6 +7,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <functional>
 #include <optional>
 
@@ -100,6 +101,8 @@ public:
     Permission *permission = nullptr;
     // Today's date for new events; tests set their own.
     std::function<QDate()> today = [] { return QDate::currentDate(); };
+    // How long a re-read waits for each of its replies before it gives up.
+    int reReadTimeoutMs = 3000;
 
     int filter = 0;
     QDate filterDate;
@@ -158,6 +161,14 @@ private:
     void stopRead();
     void restoreFilter();
     void endReRead();
+    // A reply of the re-read is awaited from now on, for reReadTimeoutMs.
+    void awaitReReadReply();
+    void abandonReRead();
+    void resetReRead();
+    void runAfterReRead();
+    // Forgets every read and re-read under way, with what waited for them.
+    void resetConversation();
+    void saveRecord(const TimerEventValues &shown, int index);
 
     QList<QObject *> timerEventModel;
     // A list read awaits its "D7" replies, this number next.
@@ -171,6 +182,7 @@ private:
     int reReadIndex = -1;
     // A list request came during a re-read.
     bool listQueued = false;
-    // Save, toggle and delete asked for during a re-read.
+    // Save, toggle, create and delete asked for during a re-read.
     QList<std::function<void()>> afterReRead;
+    QTimer reReadTimer;
 };

@@ -82,17 +82,28 @@ void TimerEvent::updateEvent()
         clearList();
         return;
     }
-    if (deferWhileReReading([this] { updateEvent(); }))
-        return;
     const TimerEventObject *event = eventAt(focus);
     if (!event)
         return;
-    const std::optional<QByteArray> line = recordLine(event->values(), focus + 1);
+    saveRecord(event->values(), focus);
+}
+
+void TimerEvent::saveRecord(const TimerEventValues &shown, int index)
+{
+    if (unavailable()) {
+        clearList();
+        return;
+    }
+    // Pressed during a re-read, Save still sends what was on screen then.
+    if (deferWhileReReading([this, shown, index] { saveRecord(shown, index); }))
+        return;
+    const std::optional<QByteArray> line = recordLine(shown, index + 1);
     if (!line || !send(*line))
         return;
     // What went out is now the saved state: Cancel and a focus change
     // restore it, not the values from before.
-    editBackup.assign(event->values());
+    if (index == focus)
+        editBackup.assign(shown);
 }
 
 void TimerEvent::cancelUpdate()
@@ -128,6 +139,10 @@ void TimerEvent::createNewEvent()
         clearList();
         return;
     }
+    // The recorder's answer names the new event's position in its current
+    // list, which during a re-read is the unfiltered one.
+    if (deferWhileReReading([this] { createNewEvent(); }))
+        return;
     QByteArray line("07F47400100");
     line += today().toString(QStringLiteral("yyMMdd")).toUtf8();
     line += "000000000100000001\r\n";

@@ -82,14 +82,15 @@ void TimerEvent::setFocus(int index)
         editBackup.assign(eventAt(index)->values());
     focus = index;
     emit focusChanged();
-    if (index != -1 && filter != 0 && !reReadRunning()) {
+    // A list read under way replaces every row, this one too, once its count
+    // comes: a re-read started now would only take that read's replies.
+    if (index != -1 && filter != 0 && !reReadRunning() && !listBusy) {
         // Waiting before the send, as the answer may arrive inside it.
         awaitingPosition = true;
         reReadIndex = index;
-        if (!sendNumbered("55", index + 1)) {
-            awaitingPosition = false;
-            reReadIndex = -1;
-        }
+        awaitReReadReply();
+        if (!sendNumbered("55", index + 1))
+            resetReRead();
     }
 }
 
@@ -127,6 +128,7 @@ void TimerEvent::recievedPosition(QStringView reply)
     awaitingPosition = false;
     readEventNo = readNumberField(reply, 2);
     refreshState = 1;
+    awaitReReadReply();
     if (!send("07F475DAA0000\r\n"))
         endReRead();
 }
@@ -139,6 +141,7 @@ void TimerEvent::recievedCount(QStringView reply)
         eventCount = readNumberField(reply, 8);
         if (readEventNo >= 1 && readEventNo <= eventCount) {
             awaitingRecord = true;
+            awaitReReadReply();
             if (!sendNumbered("57", readEventNo))
                 endReRead();
         } else {
@@ -175,9 +178,12 @@ void TimerEvent::recievedEvent(QStringView reply)
         if (!awaitingRecord || number != readEventNo)
             return;
         awaitingRecord = false;
-        // The row is updated only while it is still the one being edited.
-        if (focus == reReadIndex && isRowIndex(focus))
-            eventAt(focus)->assign(TimerEventValues::decode(reply));
+        // The row is updated only while it is still the one being edited,
+        // and only while the operator has changed nothing on it: unsaved
+        // changes stay on screen, for Save to send.
+        TimerEventObject *row = focus == reReadIndex ? eventAt(focus) : nullptr;
+        if (row && row->values() == editBackup.values())
+            row->assign(TimerEventValues::decode(reply));
         restoreFilter();
         return;
     }
@@ -218,22 +224,50 @@ void TimerEvent::stopRead()
 void TimerEvent::restoreFilter()
 {
     refreshState = 2;
+    awaitReReadReply();
     if (!sendFilter())
         endReRead();
 }
 
-void TimerEvent::endReRead()
+void TimerEvent::awaitReReadReply()
 {
+    reReadTimer.start(reReadTimeoutMs);
+}
+
+void TimerEvent::resetReRead()
+{
+    reReadTimer.stop();
     refreshState = 0;
     awaitingPosition = false;
     awaitingRecord = false;
     reReadIndex = -1;
+}
+
+void TimerEvent::endReRead()
+{
+    resetReRead();
     listBusy = false;
-    const QList<std::function<void()>> actions = std::exchange(afterReRead, {});
-    for (const auto &action : actions)
-        action();
+    runAfterReRead();
     if (listQueued) {
         listQueued = false;
         requestEventList();
     }
+}
+
+void TimerEvent::abandonReRead()
+{
+    // A reply of the re-read never came, and the recorder's list may still
+    // be the unfiltered one: a fresh list request puts the filter back
+    // before anything that names an event by its number goes out.
+    resetReRead();
+    listQueued = false;
+    requestEventList();
+    runAfterReRead();
+}
+
+void TimerEvent::runAfterReRead()
+{
+    const QList<std::function<void()>> actions = std::exchange(afterReRead, {});
+    for (const auto &action : actions)
+        action();
 }

@@ -64,6 +64,13 @@ void TimerEventObject::assign(const TimerEventValues &values)
     setRepeatEventCount(copy.repeatEventCount);
 }
 
+bool TimerEventValues::operator==(const TimerEventValues &other) const
+{
+    return enable == other.enable && eventType == other.eventType && option == other.option && date == other.date
+           && time == other.time && timeMode == other.timeMode && repeatIntervalTime == other.repeatIntervalTime
+           && repeatEventCount == other.repeatEventCount;
+}
+
 TimerEventValues TimerEventValues::decode(QStringView reply)
 {
     using LineProtocol::field;

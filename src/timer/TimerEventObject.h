@@ -18,6 +18,9 @@ struct TimerEventValues
 
     // The values of a "D7" reply (the text after "FF47", "D7" included).
     static TimerEventValues decode(QStringView reply);
+
+    bool operator==(const TimerEventValues &other) const;
+    bool operator!=(const TimerEventValues &other) const { return !(*this == other); }
 };
 
 // One timer event of the recorder: a row of the timer-event list.

@@ -55,12 +55,19 @@ struct TimerPage
     Tev tev() { return {&h.window.backend().tev, &h.window.backend().permission}; }
     TimerEvent &backend() { return h.window.backend().tev; }
 
+    // How long an item that is not there yet is waited for: the view makes
+    // the rows beyond its end, and the loaders and repeaters in a row their
+    // items, while the event loop runs.
+    static constexpr int itemWaitMs = 5000;
+
     QQuickItem *list() { return h.item("timerEventListView"); }
     QList<QQuickItem *> rows()
     {
         QList<QQuickItem *> found;
         auto *view = list();
-        auto *content = view->property("contentItem").value<QQuickItem *>();
+        auto *content = view ? view->property("contentItem").value<QQuickItem *>() : nullptr;
+        if (!content)
+            return found;
         for (QQuickItem *child : content->childItems())
             if (child->objectName().startsWith("timerEventRow"))
                 found.append(child);
@@ -68,13 +75,31 @@ struct TimerPage
         return found;
     }
     int rowCount() { return list() ? rows().size() : -1; }
+    // The view has made its first row and placed each row right below the one before.
+    bool rowsPlaced(bool anyRow)
+    {
+        const QList<QQuickItem *> shown = rows();
+        if (anyRow && shown.isEmpty())
+            return false;
+        for (int k = 1; k < shown.size(); ++k)
+            if (!qFuzzyCompare(shown.at(k)->y(), shown.at(k - 1)->y() + shown.at(k - 1)->height()))
+                return false;
+        return true;
+    }
+    // Row `i`, waited for; null (and a warning) when it never comes.
     QQuickItem *row(int i)
     {
         const QString name = QStringLiteral("timerEventRow%1").arg(i);
-        for (QQuickItem *r : rows())
-            if (r->objectName() == name)
-                return r;
-        return nullptr;
+        QQuickItem *found = nullptr;
+        const auto made = [&] {
+            for (QQuickItem *r : rows())
+                if (r->objectName() == name)
+                    found = r;
+            return found != nullptr;
+        };
+        if (!QTest::qWaitFor(made, itemWaitMs))
+            qWarning("no row %d", i);
+        return found;
     }
     // Items made by repeaters and loaders are found through the visual tree.
     static QQuickItem *below(QQuickItem *parent, const QString &name)
@@ -87,20 +112,46 @@ struct TimerPage
         }
         return parent->findChild<QQuickItem *>(name);
     }
+    // The item `name` below `parent`, waited for; null (and a warning) when
+    // it never comes, or when the parent goes meanwhile.
     static QQuickItem *in(QQuickItem *parent, const char *name)
     {
-        auto *found = parent ? below(parent, QLatin1String(name)) : nullptr;
-        if (!found)
+        const QPointer<QQuickItem> guarded(parent);
+        QQuickItem *found = nullptr;
+        const auto made = [&] { return guarded && (found = below(guarded, QLatin1String(name))) != nullptr; };
+        if (!parent || !QTest::qWaitFor(made, itemWaitMs)) {
             qWarning("no item %s", name);
+            found = nullptr;
+        }
         return found;
+    }
+    // The text, or the image's file name, of the item `name` below `parent`;
+    // a note of its absence when it never comes, so that a comparison fails.
+    static QString textIn(QQuickItem *parent, const char *name)
+    {
+        QQuickItem *item = in(parent, name);
+        return item ? textOf(item) : QStringLiteral("<no item %1>").arg(QLatin1String(name));
+    }
+    static QString fileIn(QQuickItem *parent, const char *name)
+    {
+        QQuickItem *item = in(parent, name);
+        return item ? fileOf(item) : QStringLiteral("<no item %1>").arg(QLatin1String(name));
     }
     QQuickItem *loader(const char *name) { return h.item(name); }
     QQuickItem *popup(const char *loaderName)
     {
-        return loader(loaderName)->property("item").value<QQuickItem *>();
+        QQuickItem *owner = loader(loaderName);
+        return owner ? owner->property("item").value<QQuickItem *>() : nullptr;
     }
-    void click(QQuickItem *item) { h.window.click(item); }
-    void clickIn(QQuickItem *parent, const char *name) { click(in(parent, name)); }
+    // A click on `item`; false, with nothing clicked, when there is no item.
+    [[nodiscard]] bool click(QQuickItem *item)
+    {
+        if (!item)
+            return false;
+        h.window.click(item);
+        return true;
+    }
+    [[nodiscard]] bool clickIn(QQuickItem *parent, const char *name) { return click(in(parent, name)); }
 
     // Lists these records (the 28 characters from the enable field, then the option).
     bool list(const QList<QByteArray> &records, int focusAfter = -1)
@@ -115,7 +166,8 @@ struct TimerPage
             if (!QTest::qWaitFor([&] { return !backend().reReadRunning(); }, 5000))
                 return false;
         }
-        QTest::qWait(50);
+        if (!QTest::qWaitFor([&] { return rowsPlaced(!records.isEmpty()); }, itemWaitMs))
+            return false;
         h.sent();
         return ok;
     }
@@ -129,8 +181,7 @@ struct TimerPage
     }
     bool edit(int i)
     {
-        click(in(row(i), "bodyCatcher"));
-        return QTest::qWaitFor([&] { return backend().getFocus() == i; }, 2000);
+        return clickIn(row(i), "bodyCatcher") && QTest::qWaitFor([&] { return backend().getFocus() == i; }, 2000);
     }
 
     // Closes every pop-up of the page and drops the focus: the state each
@@ -145,6 +196,12 @@ struct TimerPage
         backend().setFocus(-1);
     }
 };
+
+// Declares `item` as the item `name` (a string literal) below `parent`,
+// waited for as TimerPage::in does; the test fails here when it never comes.
+#define FIND_ITEM(item, parent, name)                                                                                  \
+    QQuickItem *item = TimerPage::in(parent, name);                                                                    \
+    QVERIFY2(item, "no item " name)
 
 static QByteArray rec(const char *enable, const char *type, const char *date, const char *flags, const char *time,
                       const char *input = "00", const char *mode = "00", const char *interval = "0000",
