@@ -223,16 +223,22 @@ private slots:
         for (const char *tab : {"tabHome", "tabMenu", "tabBrowse", "tabPlaylist", "tabTimerEvent"}) {
             f.window.click(f.window.find(tab));
             f.window.backend().permission.recievedCommandFF6AFE("11"); // the recorder grants what is asked
-            QTest::qWait(50);
-            const QImage shot = f.window.screenshot(QString("desktop-") + tab);
-            QVERIFY(!shot.isNull());
-            // The grey band shows between the tabs; the selected tab is black.
+            // The grey band shows between the tabs; the selected tab is black,
+            // once the window has drawn the change.
             QQuickItem *home = f.window.find("tabHome");
-            const QPointF gap = home->mapToScene(QPointF(home->width() + 1.5, home->height() / 2));
-            QCOMPARE(shot.pixelColor(gap.toPoint()), QColor("#BBBBBB"));
+            const QPoint gap = home->mapToScene(QPointF(home->width() + 1.5, home->height() / 2)).toPoint();
             QQuickItem *selected = f.window.find(tab);
-            const QPointF inside = selected->mapToScene(QPointF(3, 3));
-            QCOMPARE(shot.pixelColor(inside.toPoint()), QColor("black"));
+            const QPoint inside = selected->mapToScene(QPointF(3, 3)).toPoint();
+            QImage shot;
+            const bool drawn = QTest::qWaitFor(
+                [&] {
+                    shot = f.window.screenshot();
+                    return shot.pixelColor(gap) == QColor("#BBBBBB") && shot.pixelColor(inside) == QColor("black");
+                },
+                2000);
+            QVERIFY2(drawn, qPrintable(QString("%1: gap %2, tab %3")
+                                           .arg(tab, shot.pixelColor(gap).name(), shot.pixelColor(inside).name())));
+            f.window.screenshot(QString("desktop-") + tab);
         }
     }
 
@@ -328,7 +334,7 @@ private slots:
         QQuickItem *confirm = w.find("phantomOnPopup");
         emit w.backend().comm.popupReceived(1);
         QVERIFY(banner->property("popupEnabled").toBool());
-        QTest::qWait(450);
+        QVERIFY(QTest::qWaitFor([&] { return banner->opacity() == 1.0; }, 2000)); // faded in
         emit w.backend().menu.phantomOnPopup(1, 2, 3, 4);
         QVERIFY(!banner->property("popupEnabled").toBool());
         QVERIFY(w.find("phantomOk")->isVisible());
@@ -482,25 +488,37 @@ private slots:
         w.find("loginScreen")->setVisible(false); // as once logged in
         QObject *swipe = w.find<QObject>("swipeView");
         swipe->setProperty("currentIndex", 1);
-        QTest::qWait(300); // the dots' fade
-        const QImage shot = w.screenshot("mobile-dots");
-        // Five dots across the top: the current one white, the others grey and dimmed.
+        // Five dots across the top: the current one white, the others grey and
+        // dimmed, once their fade is over.
         QQuickItem *dots = w.find("pageIndicator");
         QCOMPARE(dots->property("count").toInt(), 5);
         const QRectF row = dots->mapRectToScene(QRectF(0, 0, dots->width(), dots->height()));
+        const auto dotColours = [&](const QImage &shot) {
+            QList<QColor> centres;
+            for (int x = int(row.left()); x < int(row.right()); ++x) {
+                const QColor c = shot.pixelColor(x, int(row.center().y()));
+                if (c != QColor("black") && (centres.isEmpty() || centres.last() == QColor("black")))
+                    centres.append(c);
+                else if (c == QColor("black") && !centres.isEmpty() && centres.last() != QColor("black"))
+                    centres.append(c);
+            }
+            centres.removeAll(QColor("black"));
+            return centres;
+        };
+        const auto dimmed = [](const QColor &c) { return c.red() > 0x30 && c.red() < 0x90; };
         QList<QColor> centres;
-        for (int x = int(row.left()); x < int(row.right()); ++x) {
-            const QColor c = shot.pixelColor(x, int(row.center().y()));
-            if (c != QColor("black") && (centres.isEmpty() || centres.last() == QColor("black")))
-                centres.append(c);
-            else if (c == QColor("black") && !centres.isEmpty() && centres.last() != QColor("black"))
-                centres.append(c);
-        }
-        centres.removeAll(QColor("black"));
-        QCOMPARE(centres.size(), 5);
-        QCOMPARE(centres.at(1), QColor("white"));
-        for (int i : {0, 2, 3, 4})
-            QVERIFY2(centres.at(i).red() > 0x30 && centres.at(i).red() < 0x90, qPrintable(centres.at(i).name()));
+        const bool settled = QTest::qWaitFor(
+            [&] {
+                centres = dotColours(w.screenshot());
+                return centres.size() == 5 && centres.at(1) == QColor("white") && dimmed(centres.at(0))
+                       && dimmed(centres.at(2)) && dimmed(centres.at(3)) && dimmed(centres.at(4));
+            },
+            3000);
+        QStringList names;
+        for (const QColor &c : qAsConst(centres))
+            names.append(c.name());
+        QVERIFY2(settled, qPrintable(names.join(' ')));
+        w.screenshot("mobile-dots");
 
         // The lock: a press away from the Home page removes it, on Home it stays.
         QQuickItem *lock = w.find("lockScreen");
