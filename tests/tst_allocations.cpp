@@ -7,7 +7,14 @@
 #include <atomic>
 #include <cstddef>
 
-#if defined(__SANITIZE_ADDRESS__)
+// The address sanitizer brings its own allocator, which these would bypass:
+// gcc tells of it by a macro, clang by a feature.
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define UNDER_ADDRESS_SANITIZER 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__) || defined(UNDER_ADDRESS_SANITIZER)
 #define COUNTS_ALLOCATIONS 0
 #else
 #define COUNTS_ALLOCATIONS 1
