@@ -154,6 +154,8 @@ const Operation operations[] = {
         a & 1 ? s.backend.browse.undo()
               : s.backend.browse.copyFile(QStringLiteral("A:\\Concert\\Aria.wav"), QStringLiteral("B:\\Encore"));
     },
+    // 52: the menu again.
+    [](FuzzSession &s, std::uint8_t a) { s.answerPhantom(a & 1); },
 };
 
 } // namespace
@@ -166,6 +168,17 @@ FuzzSession::FuzzSession()
 
     // Made after start-up's own connections, as the window's are.
     QObject::connect(&backend.menu, &Menu::menuCompleted, &rows, [this] { drawMenu(); });
+    // The phantom-power confirmation: a new one puts the row of the one it
+    // replaces back; it goes without a word with the session.
+    QObject::connect(&backend.menu, &Menu::phantomOnPopup, &rows, [this](int page, int item, int subitem, int value) {
+        if (held.waiting && (page != held.page || item != held.item || subitem != held.subitem))
+            backend.menu.subitemValueRequest(held.page, held.item, held.subitem);
+        held = {page, item, subitem, value, true};
+    });
+    QObject::connect(&backend.comm, &Communication::loginCompChanged, &rows, [this](bool loggedIn) {
+        if (!loggedIn)
+            held.waiting = false;
+    });
     QObject::connect(&backend.permission, &Permission::okPermissionChanged, &rows, [this] {
         if (!backend.permission.okPermission)
             return;
@@ -178,6 +191,17 @@ FuzzSession::FuzzSession()
 void FuzzSession::run(std::uint8_t operation, std::uint8_t argument)
 {
     operations[operation % std::size(operations)](*this, argument);
+}
+
+void FuzzSession::answerPhantom(bool ok)
+{
+    if (!held.waiting)
+        return;
+    held.waiting = false;
+    if (ok)
+        backend.menu.changedSubitemObjectValue(held.page, held.item, held.subitem, held.value, 1);
+    else
+        backend.menu.changedCommandMenuData();
 }
 
 void FuzzSession::drawMenu()

@@ -24,6 +24,8 @@ public:
     // What the menu screen does with a completed tree: a row for every
     // node it shows, each choice showing no option until its value comes.
     void drawMenu();
+    // The operator's answer to the phantom-power confirmation, when one waits.
+    void answerPhantom(bool ok);
 
     Backend backend;
 
@@ -36,4 +38,13 @@ private:
     // again once that drawing is over.
     bool drawing = false;
     bool drawAgain = false;
+    // The edit the confirmation holds back.
+    struct
+    {
+        int page = 0;
+        int item = 0;
+        int subitem = 0;
+        int value = 0;
+        bool waiting = false;
+    } held;
 };

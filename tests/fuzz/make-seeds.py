@@ -21,6 +21,7 @@ ACTIONS = [
     "entryInfo", "deletePpl",
     "restartBrowse", "openFolder", "upFolder", "goToCurrentFolder", "setToCurrentFolder", "sort",
     "createFolder", "renameFolder", "deleteFolder", "selectFile", "renameFile", "deleteFile", "copyOrUndo",
+    "answerPhantom",
 ]
 CORPUS = "tests/fuzz/corpus"
 
@@ -156,7 +157,12 @@ def menu_edit():
                   ("FADE", [("FADE IN", ["1", "2"])])])
     s.lines(value(0, 0, 1), value(1, 0, 1), value(1, 1, 0), value(2, 0, 0), value(2, 1, 1), value(3, 0, 0))
     s.act("editMenu", 0x13)  # PHANTOM Lch on: held back
+    s.act("answerPhantom", 1)  # and confirmed
+    s.lines(value(2, 0, 1))
     s.act("editMenu", 0x12)  # GAIN Rch up with phantom on: held back
+    s.act("editMenu", 0x11)  # GAIN Lch too: the Rch row goes back
+    s.act("answerPhantom", 0)  # refused: the values are asked again
+    s.lines(value(1, 0, 1), value(1, 1, 0))
     s.act("editMenu", 0x00)  # INPUT SELECT to ANALOG
     s.act("editMenu", 0x15)
     s.lines("FF6AFAF001", "FF6AF640", "FF6AF601", "FF6AFAF003")
