@@ -4,9 +4,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QImageReader>
 #include <QQmlContext>
 #include <QScreen>
 #include <QTest>
+#include <cmath>
 
 QmlWindow::QmlWindow(const QString &document)
     : engine(std::make_unique<QQmlApplicationEngine>())
@@ -73,6 +75,7 @@ void QmlWindow::resize(int width, int height)
 
 QImage QmlWindow::screenshot(const QString &name)
 {
+    collected += badlyDecodedImages();
     // Under the offscreen platform only the screen's grab holds the text.
     const QImage image = quickWindow->screen()->grabWindow(quickWindow->winId()).toImage();
     if (!name.isEmpty()) {
@@ -81,4 +84,58 @@ QImage QmlWindow::screenshot(const QString &name)
         image.save(folder.filePath(QStringLiteral("screenshots/") + name + QStringLiteral(".png")));
     }
     return image;
+}
+
+static void collectImages(QQuickItem *item, QList<QQuickItem *> &images)
+{
+    if (item->inherits("QQuickImage"))
+        images.append(item);
+    for (QQuickItem *child : item->childItems())
+        collectImages(child, images);
+}
+
+// A decode of a few pixels stands for an image that has no size yet.
+static const int tokenDecode = 16;
+
+// Sharpness counts only where the image shows.
+static QString decodeFault(int decoded, qreal drawn, int inFile, bool shown)
+{
+    if (decoded > std::max<qreal>(tokenDecode, std::ceil(drawn) + 1))
+        return QStringLiteral("larger");
+    if (shown && drawn > 0 && decoded < std::min<qreal>(inFile, drawn) - 1)
+        return QStringLiteral("smaller");
+    return QString();
+}
+
+QStringList QmlWindow::badlyDecodedImages() const
+{
+    QStringList faults;
+    if (!quickWindow)
+        return faults;
+    QList<QQuickItem *> images;
+    collectImages(quickWindow->contentItem(), images);
+    const qreal ratio = quickWindow->effectiveDevicePixelRatio();
+    for (QQuickItem *image : images) {
+        const QUrl source = image->property("source").toUrl();
+        if (image->property("status").toInt() != 1 || source.isEmpty()) // Image.Ready
+            continue;
+        const QString path = source.scheme() == QLatin1String("qrc") ? QLatin1Char(':') + source.path() : source.toLocalFile();
+        // A scalable image is rendered at the ratio, and its implicit size
+        // is in the window's units; a raster image's implicit size is the
+        // decoded size itself.
+        const bool scalable = path.endsWith(QLatin1String(".svg")) || path.endsWith(QLatin1String(".svgz"));
+        const QSizeF implicit(image->implicitWidth(), image->implicitHeight());
+        const QSize decoded = (scalable ? implicit * ratio : implicit).toSize();
+        const QSizeF drawn = QSizeF(image->property("paintedWidth").toReal(), image->property("paintedHeight").toReal()) * ratio;
+        const QSize inFile = scalable ? QSize(INT_MAX, INT_MAX) : QImageReader(path).size();
+        QString fault = decodeFault(decoded.width(), drawn.width(), inFile.width(), image->isVisible());
+        if (fault.isEmpty())
+            fault = decodeFault(decoded.height(), drawn.height(), inFile.height(), image->isVisible());
+        if (!fault.isEmpty())
+            faults.append(QStringLiteral("%1 (%2) is decoded %3 than it is drawn: %4x%5 for %6x%7")
+                              .arg(source.toString(), image->objectName(), fault)
+                              .arg(decoded.width()).arg(decoded.height())
+                              .arg(drawn.width()).arg(drawn.height()));
+    }
+    return faults;
 }

@@ -43,6 +43,10 @@ public:
     // The window as it is drawn now; saved under the build's "screenshots"
     // folder when a name is given.
     QImage screenshot(const QString &name = QString());
+    // Every image of the window that is decoded larger than it is drawn on
+    // this screen, or smaller where its file holds more; a screenshot adds
+    // them to the warnings.
+    QStringList badlyDecodedImages() const;
 
 private:
     std::unique_ptr<QQmlApplicationEngine> engine;
