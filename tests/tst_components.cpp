@@ -254,6 +254,41 @@ private slots:
         QVERIFY(f.window.warnings().isEmpty());
     }
 
+    // Dragging the window's edge decodes the images for its first step, then
+    // no more until the size has settled, and then once for that size.
+    void resizedWindowDecodesOnceSettled()
+    {
+        ComponentFixture f;
+        QVERIFY(f.start());
+        QQuickItem *image = f.create("SizedImage { width: ptSize * 66; height: ptSize * 66;"
+                                     " source: \"Resource/KEY-ON_66x66_3.png\" }");
+        QObject *root = f.window.root();
+        QSize decodedAtFirstStep;
+        // Every size asked for, even for a moment, is a decode.
+        QList<QSize> decodes;
+        QObject::connect(image, &QQuickItem::widthChanged, [&] { decodes.append(image->property("sourceSize").toSize()); });
+        QObject::connect(image, &QQuickItem::heightChanged, [&] { decodes.append(image->property("sourceSize").toSize()); });
+        for (int step = 1; step <= 4; ++step) {
+            const qreal ptSize = root->property("ptSize").toReal();
+            const QSize size = f.window.window()->size();
+            f.window.window()->resize(size.width() - 10, size.height() - 18);
+            if (!QTest::qWaitFor([&] { return root->property("ptSize").toReal() < ptSize; }, 1000))
+                QSKIP("this screen holds the window at its size");
+            if (step == 1) {
+                decodedAtFirstStep = image->property("sourceSize").toSize();
+                decodes.clear();
+            }
+            QCOMPARE(image->property("sourceSize").toSize(), decodedAtFirstStep);
+        }
+        QCOMPARE(decodes.count(decodedAtFirstStep), decodes.size());
+        QTRY_COMPARE(root->property("imagePtSize"), root->property("ptSize"));
+        const int side = std::ceil(image->width() * f.window.window()->effectiveDevicePixelRatio() - 0.001);
+        QCOMPARE(image->property("sourceSize").toSize(), QSize(side, side));
+        QCOMPARE(image->implicitWidth(), qreal(side));
+        QVERIFY2(f.window.badlyDecodedImages().isEmpty(), qPrintable(f.window.badlyDecodedImages().join('\n')));
+        QVERIFY(f.window.warnings().isEmpty());
+    }
+
     void backScreenKeepsTheApplicationArea()
     {
         ComponentFixture f;

@@ -41,7 +41,12 @@ bool QmlWindow::load()
     if (engine->rootObjects().isEmpty())
         return false;
     quickWindow = qobject_cast<QQuickWindow *>(engine->rootObjects().first());
-    return quickWindow && QTest::qWaitForWindowExposed(quickWindow);
+    return quickWindow && QTest::qWaitForWindowExposed(quickWindow) && imagesSettled();
+}
+
+bool QmlWindow::imagesSettled() const
+{
+    return QTest::qWaitFor([&] { return quickWindow->property("imagePtSize") == quickWindow->property("ptSize"); }, 2000);
 }
 
 QObject *QmlWindow::root() const
@@ -70,6 +75,8 @@ void QmlWindow::resize(int width, int height)
     quickWindow->resize(width, height);
     if (!QTest::qWaitFor([&] { return quickWindow->width() == width && quickWindow->height() == height; }, 1000))
         qWarning("the window was not resized to %dx%d", width, height);
+    if (!imagesSettled())
+        qWarning("the images were not decoded for the new size");
     QTest::qWait(20);
 }
 
@@ -114,7 +121,11 @@ QStringList QmlWindow::badlyDecodedImages() const
         return faults;
     QList<QQuickItem *> images;
     collectImages(quickWindow->contentItem(), images);
+    // While a resize settles, the images stay decoded for the size unit before it.
+    const qreal ptSize = quickWindow->property("ptSize").toReal();
     const qreal ratio = quickWindow->effectiveDevicePixelRatio();
+    const qreal imagePtSize = quickWindow->property("imagePtSize").toReal();
+    const qreal settled = ptSize > 0 && imagePtSize > 0 ? imagePtSize / ptSize : 1;
     for (QQuickItem *image : images) {
         const QUrl source = image->property("source").toUrl();
         if (image->property("status").toInt() != 1 || source.isEmpty()) // Image.Ready
@@ -126,7 +137,7 @@ QStringList QmlWindow::badlyDecodedImages() const
         const bool scalable = path.endsWith(QLatin1String(".svg")) || path.endsWith(QLatin1String(".svgz"));
         const QSizeF implicit(image->implicitWidth(), image->implicitHeight());
         const QSize decoded = (scalable ? implicit * ratio : implicit).toSize();
-        const QSizeF drawn = QSizeF(image->property("paintedWidth").toReal(), image->property("paintedHeight").toReal()) * ratio;
+        const QSizeF drawn = QSizeF(image->property("paintedWidth").toReal(), image->property("paintedHeight").toReal()) * ratio * settled;
         const QSize inFile = scalable ? QSize(INT_MAX, INT_MAX) : QImageReader(path).size();
         QString fault = decodeFault(decoded.width(), drawn.width(), inFile.width(), image->isVisible());
         if (fault.isEmpty())

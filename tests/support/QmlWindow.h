@@ -47,6 +47,8 @@ public:
     // this screen, or smaller where its file holds more; a screenshot adds
     // them to the warnings.
     QStringList badlyDecodedImages() const;
+    // Waits until the images are decoded for the window's present size.
+    bool imagesSettled() const;
 
 private:
     std::unique_ptr<QQmlApplicationEngine> engine;
