@@ -88,7 +88,10 @@ QImage QmlWindow::screenshot(const QString &name)
     if (!name.isEmpty()) {
         QDir folder(QCoreApplication::applicationDirPath());
         folder.mkpath(QStringLiteral("screenshots"));
-        image.save(folder.filePath(QStringLiteral("screenshots/") + name + QStringLiteral(".png")));
+        // A run on a denser screen keeps its pictures beside the others.
+        const qreal ratio = quickWindow->effectiveDevicePixelRatio();
+        const QString suffix = ratio == 1 ? QString() : QStringLiteral("@%1x").arg(ratio);
+        image.save(folder.filePath(QStringLiteral("screenshots/") + name + suffix + QStringLiteral(".png")));
     }
     return image;
 }
