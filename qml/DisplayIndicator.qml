@@ -1,6 +1,6 @@
 import QtQuick 2.8
 
 // A lamp of the front display: an image that shows while its condition holds.
-Image {
+SizedImage {
     mipmap: true
 }

@@ -32,7 +32,7 @@ Rectangle {
         return 126
     }
 
-    Image {
+    SizedImage {
         id: homeInfoTitle
         objectName: "homeInfoTitle"
         anchors.horizontalCenter: parent.horizontalCenter
@@ -42,7 +42,7 @@ Rectangle {
         source: "Resource/info_title_384x46_3.png"
     }
 
-    Image {
+    SizedImage {
         id: homeInfoMain
         objectName: "homeInfoMain"
         anchors.horizontalCenter: parent.horizontalCenter
@@ -177,7 +177,7 @@ Rectangle {
         }
     }
 
-    Image {
+    SizedImage {
         anchors.horizontalCenter: parent.horizontalCenter
         anchors.top: homeInfoMain.bottom
         width: ptSize * 384

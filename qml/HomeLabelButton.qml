@@ -11,7 +11,7 @@ Button {
     property bool pressedLook: down
     property color labelColor: "black"
 
-    background: Image {
+    background: SizedImage {
         source: labelButton.pressedLook ? labelButton.onImage : labelButton.offImage
     }
 

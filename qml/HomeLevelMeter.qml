@@ -2,7 +2,7 @@ import QtQuick 2.8
 
 // The stereo level meter: the L bar on top, the R bar at the bottom, each
 // with its held peak and its over marker.
-Image {
+SizedImage {
     id: levelMeter
     objectName: "levelMeter"
     x: ptSize * 17

@@ -1,7 +1,7 @@
 import QtQuick 2.8
 
 // The mono level meter: one bar driven by the L values.
-Image {
+SizedImage {
     x: ptSize * 17
     y: ptSize * 318
     width: ptSize * 380

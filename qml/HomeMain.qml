@@ -14,7 +14,7 @@ Item {
         id: homeBack
         objectName: "homeBack"
 
-        Image {
+        SizedImage {
             id: display
             objectName: "display"
             x: ptSize * 9
@@ -33,7 +33,7 @@ Item {
                 playView: playOnly
             }
 
-            Image {
+            SizedImage {
                 id: statusIcon
                 objectName: "statusIcon"
                 x: ptSize * 11
@@ -178,7 +178,7 @@ Item {
             active: false
         }
 
-        Image {
+        SizedImage {
             id: pageArrow
             objectName: "pageArrow"
             anchors.horizontalCenter: parent.horizontalCenter
@@ -224,7 +224,7 @@ Item {
             height: ptSize * 48
             enabled: playOnly
             opacity: enabled ? 1 : 0.5
-            background: Image {
+            background: SizedImage {
                 source: homeSettingWindowLoader.active ? "Resource/Gear_ON_48x48_3.png" : "Resource/Gear_OFF_48x48_3.png"
             }
             onClicked: homeSettingWindowLoader.active = !homeSettingWindowLoader.active
@@ -240,7 +240,7 @@ Item {
         height: width
         x: homeMainRoot.width * 0.5 + ptSize * 152 - width * 0.5
         y: homeMainRoot.height * 0.5 - ptSize * 131 - height * 0.5
-        background: Image {
+        background: SizedImage {
             source: lockScreen.visible ? "Resource/KEY-ON_66x66_3.png" : "Resource/KEY-OFF_66x66_3.png"
         }
         onDoubleClicked: {

@@ -2,7 +2,7 @@ import QtQuick 2.8
 
 // The recording format, in the record view where the play area stands in
 // the play view; the CD has texts of its own.
-Image {
+SizedImage {
     x: ptSize * 147
     y: ptSize * 25
     width: ptSize * 120

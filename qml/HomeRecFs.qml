@@ -2,7 +2,7 @@ import QtQuick 2.8
 
 // The sampling frequency of the recording, beside the recording format; the
 // CD knows two frequencies, the other media three.
-Image {
+SizedImage {
     x: ptSize * 279
     y: ptSize * 25
     width: ptSize * 120

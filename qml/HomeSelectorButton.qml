@@ -18,7 +18,7 @@ Button {
     y: ptSize * 25
     enabled: menu.drawingFinished
 
-    background: Image {
+    background: SizedImage {
         source: selectorButton.down || selectorButton.listOpen ? "Resource/button-D_ON_120x48_3.png"
                                                                : "Resource/button-D_OFF_120x48_3.png"
     }

@@ -3,7 +3,7 @@ import QtQuick 2.8
 // One entry of a selector's list: an image with its text and a click area,
 // lit when it is the recorder's present value. It sits right below the
 // item above it (the button or the previous entry) and takes its size.
-Image {
+SizedImage {
     id: entry
 
     property Item above

@@ -12,7 +12,7 @@ MouseArea {
 
     onClicked: homeSettingWindowLoader.active = false
 
-    Image {
+    SizedImage {
         id: settingPanel
         objectName: "settingPanel"
         anchors.bottom: parent.bottom

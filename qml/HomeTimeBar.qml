@@ -50,7 +50,7 @@ Item {
     Component {
         id: markArrowComponent
 
-        Image {
+        SizedImage {
             objectName: "markArrow"
             property int markTime: 0
             // With the track's offset shown (the mode as it was when the mark

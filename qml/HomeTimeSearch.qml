@@ -10,7 +10,7 @@ MouseArea {
 
     onClicked: timeSearchWindowLoader.active = false
 
-    Image {
+    SizedImage {
         id: timeSearchPanel
         objectName: "timeSearchPanel"
         x: 0
@@ -37,7 +37,7 @@ MouseArea {
             next: timeSearchHour
         }
 
-        Image {
+        SizedImage {
             objectName: "timeSearchTrackFrame"
             x: ptSize * 50
             y: ptSize * 55
@@ -90,7 +90,7 @@ MouseArea {
             next: timeSearchTrack
         }
 
-        Image {
+        SizedImage {
             objectName: "timeSearchTimeFrame"
             x: ptSize * 156
             y: ptSize * 55
@@ -107,7 +107,7 @@ MouseArea {
             y: ptSize * 10
             width: ptSize * 110
             height: ptSize * 30
-            background: Image {
+            background: SizedImage {
                 source: timeSearchOk.down ? "Resource/set_button-ON_110x30_3.png" : "Resource/set_button-OFF_110x30_3.png"
             }
             contentItem: Text {

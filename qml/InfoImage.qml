@@ -1,7 +1,7 @@
 import QtQuick 2.8
 
 // A value of the information panel shown as an image, its label to its left.
-Image {
+SizedImage {
     id: infoImage
     property alias label: infoImageLabel.text
 

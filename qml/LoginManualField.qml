@@ -7,7 +7,7 @@ TextField {
     width: ptSize * 296
     height: ptSize * 50
     font.pixelSize: ptSize * 25
-    background: Image {
+    background: SizedImage {
         anchors.fill: parent
         smooth: false
         source: manualField.focus ? "Resource/LogIn_add-pass_ON_296x50_3.png"

@@ -92,7 +92,7 @@ Rectangle {
                 verticalAlignment: Text.AlignVCenter
                 elide: Text.ElideRight
             }
-            background: Image {
+            background: SizedImage {
                 anchors.fill: parent
                 smooth: false
                 source: comm.loginState === 0 ? "Resource/LogIn_296x50_3.png"

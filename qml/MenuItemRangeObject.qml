@@ -90,7 +90,7 @@ Item {
     }
 
     // Opened over the row and the rows above it while the slider has the focus.
-    Image {
+    SizedImage {
         id: rangeBar
         objectName: "rangeBar"
         x: ptSize * 1
@@ -135,13 +135,13 @@ Item {
             width: ptSize * 58
             height: ptSize * 30
             focusPolicy: Qt.NoFocus
-            background: Image {
+            background: SizedImage {
                 source: "Resource/button-C_minusON_58x30_3.png"
             }
             onClicked: rangeSlideBar.value = rangeSlideBar.value - step
         }
 
-        Image {
+        SizedImage {
             id: rangeOkButton
             objectName: "rangeOkButton"
             anchors.horizontalCenter: parent.horizontalCenter
@@ -177,7 +177,7 @@ Item {
             width: ptSize * 58
             height: ptSize * 30
             focusPolicy: Qt.NoFocus
-            background: Image {
+            background: SizedImage {
                 source: "Resource/button-C_plusON_58x30_3.png"
             }
             onClicked: rangeSlideBar.value = rangeSlideBar.value + step
@@ -196,7 +196,7 @@ Item {
             snapMode: Slider.SnapAlways
             value: rangeData
             background: Item {}
-            handle: Image {
+            handle: SizedImage {
                 x: rangeSlideBar.leftPadding + rangeSlideBar.visualPosition * (rangeSlideBar.availableWidth - width)
                 y: rangeSlideBar.topPadding + rangeSlideBar.availableHeight / 2 - height / 2
                 width: ptSize * 30

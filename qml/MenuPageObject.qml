@@ -7,7 +7,7 @@ Item {
 
     property alias menuText: pageText.text
 
-    Image {
+    SizedImage {
         anchors.fill: parent
         source: "Resource/set_title.png"
     }

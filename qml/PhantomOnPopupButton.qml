@@ -17,7 +17,7 @@ Button {
         textFormat: Text.PlainText
     }
 
-    background: Image {
+    background: SizedImage {
         source: ovalButton.down ? "Resource/Oval_ON_144x30_3.png" : "Resource/Oval_OFF_144x30_3.png"
     }
 }

@@ -43,7 +43,7 @@ Item {
     }
 
     // Point A taken: a lit "Set B" flashes over the button and fades.
-    Image {
+    SizedImage {
         id: abRepeatFlash
         objectName: "abRepeatFlash"
         x: abRepeatButton.x

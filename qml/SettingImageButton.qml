@@ -12,7 +12,7 @@ Button {
     property bool smooth: false
     property color labelColor: "black"
 
-    background: Image {
+    background: SizedImage {
         source: imageButton.lit ? imageButton.onImage : imageButton.offImage
         mipmap: imageButton.smooth
     }

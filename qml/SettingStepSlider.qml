@@ -69,7 +69,7 @@ Slider {
     background: Item {
     }
 
-    handle: Image {
+    handle: SizedImage {
         objectName: "knob"
         x: stepSlider.leftPadding + (stepSlider.availableWidth - width) * stepSlider.visualPosition
         y: stepSlider.topPadding + stepSlider.availableHeight / 2 - height / 2

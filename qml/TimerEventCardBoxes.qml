@@ -198,7 +198,7 @@ Item {
         }
     }
 
-    Image {
+    SizedImage {
         objectName: "optionField"
         x: ptSize * 15
         y: ptSize * 106

@@ -35,7 +35,7 @@ Rectangle {
             }
         }
 
-        Image {
+        SizedImage {
             id: pageArrow
             objectName: "footerArrow"
             x: ptSize * 380

@@ -9,7 +9,7 @@ Button {
     property url offImage
     property bool lit: down
 
-    background: Image {
+    background: SizedImage {
         source: transportButton.lit ? transportButton.onImage : transportButton.offImage
     }
 }

@@ -18,6 +18,7 @@ Window {
     property real appHeight: width * 2148 > height * 1242 ? height : width * 2148 / 1242
     property real appWidth: appHeight * 1242 / 2148
     property real ptSize: appHeight / 716
+    readonly property real imagePtSize: imageDecodeUnit.unit
     // No tab row above the pages here.
     readonly property real headerHeight: 0
 
@@ -123,6 +124,10 @@ Window {
                 }
             }
         }
+    }
+
+    ImageDecodeUnit {
+        id: imageDecodeUnit
     }
 
     WindowOverlays {

@@ -19,6 +19,7 @@ Window {
     property real appWidth: appHeight * 1242 / 2148
     property real ptSize: appHeight / 716
     property real headerHeight: ptSize * 35
+    readonly property real imagePtSize: imageDecodeUnit.unit
     property int screenSelect: 0
 
     // The window's overlays, for the pages.
@@ -166,6 +167,10 @@ Window {
                 onClicked: selectPage(page)
             }
         }
+    }
+
+    ImageDecodeUnit {
+        id: imageDecodeUnit
     }
 
     WindowOverlays {

@@ -4,6 +4,7 @@
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QtTest>
+#include <cmath>
 
 // The shared components, each created inside the real desktop window, so that
 // they find the window's names (ptSize, appWindow, comm) as the pages do.
@@ -194,6 +195,97 @@ private slots:
         const qreal ptSize = f.window.root()->property("ptSize").toReal();
         QVERIFY(qAbs(icon->property("sourceSize").toSize().height() - qRound(ptSize * sourceHeight)) <= 1);
         QTRY_COMPARE(icon->property("status").toInt(), 1 /* Image.Ready: the drawing loaded */);
+        QVERIFY(f.window.warnings().isEmpty());
+    }
+
+    // An image is decoded at the size it is drawn in device pixels: neither
+    // larger (the files are drawn at three times their shown size), nor
+    // smaller than its file allows (a high-density screen stays sharp).
+    void imageDecodedAtItsDrawnSize_data()
+    {
+        QTest::addColumn<QByteArray>("document");
+        QTest::addColumn<QString>("fault");
+        const QByteArray key = "source: \"Resource/KEY-ON_66x66_3.png\" }";
+        QTest::newRow("plain image, decoded whole") << "Image { width: 66; height: 66; " + key << "larger";
+        QTest::newRow("plain image, decoded too small") << "Image { width: 66; height: 66; sourceSize: Qt.size(33, 33); " + key << "smaller";
+        QTest::newRow("sized") << "SizedImage { width: 66; height: 66; " + key << "";
+        QTest::newRow("sized, fractional size") << QByteArray("SizedImage { width: 143.3; height: 33.6; source: \"Resource/Oval_ON_132x31_3.png\" }") << "";
+        QTest::newRow("sized, fitted into a wider box")
+            << QByteArray("SizedImage { width: 78; height: 32; fillMode: Image.PreserveAspectFit; source: \"Resource/Transport_PLAY_3.png\" }") << "";
+        QTest::newRow("sized, with no size yet") << "SizedImage { width: 0; height: 0; " + key << "";
+        QTest::newRow("sized, drawn larger than its file") << "SizedImage { width: 300; height: 300; " + key << "";
+        QTest::newRow("sized, control background")
+            << QByteArray("Button { width: 71; height: 71; background: SizedImage { source: \"Resource/button-A_STOP-ON_71x71_3.png\" } }") << "";
+        QTest::newRow("scalable image at its source size")
+            << QByteArray("Image { sourceSize.width: 47; source: \"Resource/login/icon_47x47_Status_play.svg\" }") << "";
+        QTest::newRow("sized scalable image")
+            << QByteArray("SizedImage { width: 47; height: 47; source: \"Resource/login/icon_47x47_Status_play.svg\" }") << "";
+    }
+    void imageDecodedAtItsDrawnSize()
+    {
+        QFETCH(QByteArray, document);
+        QFETCH(QString, fault);
+        ComponentFixture f;
+        QVERIFY(f.start());
+        QVERIFY2(f.window.badlyDecodedImages().isEmpty(), qPrintable(f.window.badlyDecodedImages().join('\n')));
+        QVERIFY(f.create(document));
+        const QStringList faults = f.window.badlyDecodedImages();
+        if (fault.isEmpty())
+            QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+        else
+            QVERIFY2(faults.size() == 1 && faults.first().contains(" decoded " + fault), qPrintable(faults.join('\n')));
+        QVERIFY2(f.window.warnings().isEmpty(), qPrintable(f.window.warnings().join('\n')));
+    }
+
+    // A new size (the window resized) decodes the image again at that size.
+    void resizedImageDecodedAgain()
+    {
+        ComponentFixture f;
+        QVERIFY(f.start());
+        QQuickItem *image = f.create("SizedImage { width: 66; height: 66; source: \"Resource/KEY-ON_66x66_3.png\" }");
+        const qreal ratio = f.window.window()->effectiveDevicePixelRatio();
+        QCOMPARE(image->implicitWidth(), std::ceil(66 * ratio));
+        for (qreal side : {99.0, 33.0}) {
+            image->setSize(QSizeF(side, side));
+            QTRY_COMPARE(image->implicitWidth(), std::ceil(side * ratio));
+            QCOMPARE(image->implicitHeight(), std::ceil(side * ratio));
+        }
+        QVERIFY(f.window.badlyDecodedImages().isEmpty());
+        QVERIFY(f.window.warnings().isEmpty());
+    }
+
+    // Dragging the window's edge decodes the images for its first step, then
+    // no more until the size has settled, and then once for that size.
+    void resizedWindowDecodesOnceSettled()
+    {
+        ComponentFixture f;
+        QVERIFY(f.start());
+        QQuickItem *image = f.create("SizedImage { width: ptSize * 66; height: ptSize * 66;"
+                                     " source: \"Resource/KEY-ON_66x66_3.png\" }");
+        QObject *root = f.window.root();
+        QSize decodedAtFirstStep;
+        // Every size asked for, even for a moment, is a decode.
+        QList<QSize> decodes;
+        QObject::connect(image, &QQuickItem::widthChanged, [&] { decodes.append(image->property("sourceSize").toSize()); });
+        QObject::connect(image, &QQuickItem::heightChanged, [&] { decodes.append(image->property("sourceSize").toSize()); });
+        for (int step = 1; step <= 4; ++step) {
+            const qreal ptSize = root->property("ptSize").toReal();
+            const QSize size = f.window.window()->size();
+            f.window.window()->resize(size.width() - 10, size.height() - 18);
+            if (!QTest::qWaitFor([&] { return root->property("ptSize").toReal() < ptSize; }, 1000))
+                QSKIP("this screen holds the window at its size");
+            if (step == 1) {
+                decodedAtFirstStep = image->property("sourceSize").toSize();
+                decodes.clear();
+            }
+            QCOMPARE(image->property("sourceSize").toSize(), decodedAtFirstStep);
+        }
+        QCOMPARE(decodes.count(decodedAtFirstStep), decodes.size());
+        QTRY_COMPARE(root->property("imagePtSize"), root->property("ptSize"));
+        const int side = std::ceil(image->width() * f.window.window()->effectiveDevicePixelRatio() - 0.001);
+        QCOMPARE(image->property("sourceSize").toSize(), QSize(side, side));
+        QCOMPARE(image->implicitWidth(), qreal(side));
+        QVERIFY2(f.window.badlyDecodedImages().isEmpty(), qPrintable(f.window.badlyDecodedImages().join('\n')));
         QVERIFY(f.window.warnings().isEmpty());
     }
 

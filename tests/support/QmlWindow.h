@@ -43,6 +43,12 @@ public:
     // The window as it is drawn now; saved under the build's "screenshots"
     // folder when a name is given.
     QImage screenshot(const QString &name = QString());
+    // Every image of the window that is decoded larger than it is drawn on
+    // this screen, or smaller where its file holds more; a screenshot adds
+    // them to the warnings.
+    QStringList badlyDecodedImages() const;
+    // Waits until the images are decoded for the window's present size.
+    bool imagesSettled() const;
 
 private:
     std::unique_ptr<QQmlApplicationEngine> engine;
