@@ -51,39 +51,49 @@ Window {
             anchors.centerIn: parent
             anchors.verticalCenterOffset: headerHeight * 0.5
 
-            HomeScreen {
-                id: homeScreen
-                objectName: "homeScreen"
-                anchors.fill: parent
-                visible: pageShown(0)
+            PageLoader {
+                sourceComponent: Component {
+                    HomeScreen {
+                        objectName: "homeScreen"
+                        visible: pageShown(0)
+                    }
+                }
             }
 
-            MenuScreen {
-                id: menuScreen
-                objectName: "menuScreen"
-                anchors.fill: parent
-                visible: pageShown(1)
+            PageLoader {
+                sourceComponent: Component {
+                    MenuScreen {
+                        objectName: "menuScreen"
+                        visible: pageShown(1)
+                    }
+                }
             }
 
-            BrowseScreen {
-                id: browseScreen
-                objectName: "browseScreen"
-                anchors.fill: parent
-                visible: pageShown(2)
+            PageLoader {
+                sourceComponent: Component {
+                    BrowseScreen {
+                        objectName: "browseScreen"
+                        visible: pageShown(2)
+                    }
+                }
             }
 
-            PlaylistScreen {
-                id: playlistScreen
-                objectName: "playlistScreen"
-                anchors.fill: parent
-                visible: pageShown(3)
+            PageLoader {
+                sourceComponent: Component {
+                    PlaylistScreen {
+                        objectName: "playlistScreen"
+                        visible: pageShown(3)
+                    }
+                }
             }
 
-            TimerEventScreen {
-                id: timerEventScreen
-                objectName: "timerEventScreen"
-                anchors.fill: parent
-                visible: pageShown(4)
+            PageLoader {
+                sourceComponent: Component {
+                    TimerEventScreen {
+                        objectName: "timerEventScreen"
+                        visible: pageShown(4)
+                    }
+                }
             }
         }
 
@@ -171,6 +181,6 @@ Window {
     WindowOverlays {
         id: overlays
         anchors.fill: parent
-        homePageShown: homeScreen.visible
+        homePageShown: pageShown(0)
     }
 }

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QQmlContext>
+#include <QQmlIncubationController>
 #include <QScreen>
 #include <QTest>
 
@@ -39,7 +40,11 @@ bool QmlWindow::load()
     if (engine->rootObjects().isEmpty())
         return false;
     quickWindow = qobject_cast<QQuickWindow *>(engine->rootObjects().first());
-    return quickWindow && QTest::qWaitForWindowExposed(quickWindow);
+    if (!quickWindow || !QTest::qWaitForWindowExposed(quickWindow))
+        return false;
+    // The pages are made after the first frame: a test starts once they are there.
+    QQmlIncubationController *incubation = engine->incubationController();
+    return !incubation || QTest::qWaitFor([&] { return incubation->incubatingObjectCount() == 0; }, 10000);
 }
 
 QObject *QmlWindow::root() const
