@@ -52,48 +52,33 @@ Window {
             anchors.verticalCenterOffset: headerHeight * 0.5
 
             PageLoader {
-                sourceComponent: Component {
-                    HomeScreen {
-                        objectName: "homeScreen"
-                        visible: pageShown(0)
-                    }
-                }
+                source: "HomeScreen.qml"
+                pageName: "homeScreen"
+                visible: pageShown(0)
             }
 
             PageLoader {
-                sourceComponent: Component {
-                    MenuScreen {
-                        objectName: "menuScreen"
-                        visible: pageShown(1)
-                    }
-                }
+                source: "MenuScreen.qml"
+                pageName: "menuScreen"
+                visible: pageShown(1)
             }
 
             PageLoader {
-                sourceComponent: Component {
-                    BrowseScreen {
-                        objectName: "browseScreen"
-                        visible: pageShown(2)
-                    }
-                }
+                source: "BrowseScreen.qml"
+                pageName: "browseScreen"
+                visible: pageShown(2)
             }
 
             PageLoader {
-                sourceComponent: Component {
-                    PlaylistScreen {
-                        objectName: "playlistScreen"
-                        visible: pageShown(3)
-                    }
-                }
+                source: "PlaylistScreen.qml"
+                pageName: "playlistScreen"
+                visible: pageShown(3)
             }
 
             PageLoader {
-                sourceComponent: Component {
-                    TimerEventScreen {
-                        objectName: "timerEventScreen"
-                        visible: pageShown(4)
-                    }
-                }
+                source: "TimerEventScreen.qml"
+                pageName: "timerEventScreen"
+                visible: pageShown(4)
             }
         }
 

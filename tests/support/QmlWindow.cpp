@@ -5,9 +5,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QQmlContext>
-#include <QQmlIncubationController>
 #include <QScreen>
 #include <QTest>
+#include <algorithm>
 
 QmlWindow::QmlWindow(const QString &document)
     : engine(std::make_unique<QQmlApplicationEngine>())
@@ -42,9 +42,15 @@ bool QmlWindow::load()
     quickWindow = qobject_cast<QQuickWindow *>(engine->rootObjects().first());
     if (!quickWindow || !QTest::qWaitForWindowExposed(quickWindow))
         return false;
-    // The pages are made after the first frame: a test starts once they are there.
-    QQmlIncubationController *incubation = engine->incubationController();
-    return !incubation || QTest::qWaitFor([&] { return incubation->incubatingObjectCount() == 0; }, 10000);
+    // The pages are made after the first frame: a test starts once no loader
+    // is still loading.
+    const auto loading = [this] {
+        const QList<QObject *> all = quickWindow->findChildren<QObject *>();
+        return std::any_of(all.begin(), all.end(), [](QObject *object) {
+            return object->inherits("QQuickLoader") && object->property("status").toInt() == 2;
+        });
+    };
+    return QTest::qWaitFor([&] { return !loading(); }, 10000);
 }
 
 QObject *QmlWindow::root() const
