@@ -188,6 +188,8 @@ import -window root "$shots/home-again.png" 2>/dev/null || true
 kill -0 "$app" 2>/dev/null || { echo "cannot run: the application ended" >&2; exit 1; }
 
 rss_kb=$(awk '/^VmRSS:/ { print $2 }' "/proc/$app/status")
+rss_anon_kb=$(awk '/^RssAnon:/ { print $2 }' "/proc/$app/status")
+rss_file_kb=$(awk '/^RssFile:/ { print $2 }' "/proc/$app/status")
 
 # CPU time of every thread of the application, in nanoseconds.
 cpu_ns() {
@@ -204,7 +206,8 @@ echo "first window, application:  $app_ms ms (median of $starts: $(tr '\n' ' ' <
 echo "first window, bare window:   $bare_ms ms (median of $starts: $(tr '\n' ' ' < "$work/bare.times"))"
 awk -v a="$app_ms" -v b="$bare_ms" 'BEGIN { printf "first window ratio:          %.2f\n", a / b }'
 echo "login to first time poll:    $((first_poll - login_at)) ms"
-awk -v kb="$rss_kb" 'BEGIN { printf "resident memory:             %.1f MB\n", kb / 1024 }'
+awk -v kb="$rss_kb" -v a="$rss_anon_kb" -v f="$rss_file_kb" \
+    'BEGIN { printf "resident memory:             %.1f MB (%.1f MB own, %.1f MB of mapped files)\n", kb / 1024, a / 1024, f / 1024 }'
 awk -v c="$((cpu_to - cpu_from))" -v w="$((wall_to - wall_from))" -v s="$cpu_seconds" -v p="$polls" \
     'BEGIN { printf "CPU over %d s:               %.2f %% of one core (%d time polls)\n", s, 100 * c / w, p }'
 cp "$work/recorder.log" "$shots/recorder.log"
