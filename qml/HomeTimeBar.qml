@@ -1,4 +1,5 @@
 import QtQuick 2.8
+import QtQuick.Window 2.2
 
 // The position bar of the current track on the display, with an arrow over
 // the bar at every mark of the take. It places itself on the display.
@@ -25,14 +26,19 @@ Item {
         border.color: "black"
 
         // The elapsed part; the elapsed time can pass the total between two
-        // replies, so the fill never leaves the bar.
+        // replies, so the fill never leaves the bar. It ends on a whole device
+        // pixel, so that a time that moves it by less draws no frame.
         Rectangle {
             objectName: "timeBarFill"
             height: ptSize * 5
             color: "black"
             width: {
                 const fraction = fractionOf(comm.trackElapsedTimeFlame, comm.trackTotalTimeFlame)
-                return fraction < 0 ? 0 : timeBar.width * fraction
+                if (fraction < 0)
+                    return 0
+                const scale = Screen.devicePixelRatio
+                const pixels = Math.round(timeBar.width * fraction * scale)
+                return pixels >= Math.round(timeBar.width * scale) ? timeBar.width : pixels / scale
             }
         }
 

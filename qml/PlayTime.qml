@@ -9,7 +9,7 @@ Item {
     property alias hourText: hour.text
     property alias minText: min.text
     property alias secText: sec.text
-    property alias flameText: flame.text
+    property string flameText: "00"
     property alias flameFontPixelSize: flame.font.pixelSize
     property alias flameVisible: flame.visible
 
@@ -71,7 +71,8 @@ Item {
         anchors.left: sec.right
         anchors.leftMargin: ptSize * 10
         anchors.bottom: sec.bottom
-        text: "00"
+        // Hidden, it keeps no text: new hundredths would lay it out and draw a frame for nothing.
+        text: visible ? root.flameText : ""
         textFormat: Text.PlainText
         visible: false
     }

@@ -52,38 +52,33 @@ Window {
             anchors.centerIn: parent
             anchors.verticalCenterOffset: headerHeight * 0.5
 
-            HomeScreen {
-                id: homeScreen
-                objectName: "homeScreen"
-                anchors.fill: parent
+            PageLoader {
+                source: "HomeScreen.qml"
+                pageName: "homeScreen"
                 visible: pageShown(0)
             }
 
-            MenuScreen {
-                id: menuScreen
-                objectName: "menuScreen"
-                anchors.fill: parent
+            PageLoader {
+                source: "MenuScreen.qml"
+                pageName: "menuScreen"
                 visible: pageShown(1)
             }
 
-            BrowseScreen {
-                id: browseScreen
-                objectName: "browseScreen"
-                anchors.fill: parent
+            PageLoader {
+                source: "BrowseScreen.qml"
+                pageName: "browseScreen"
                 visible: pageShown(2)
             }
 
-            PlaylistScreen {
-                id: playlistScreen
-                objectName: "playlistScreen"
-                anchors.fill: parent
+            PageLoader {
+                source: "PlaylistScreen.qml"
+                pageName: "playlistScreen"
                 visible: pageShown(3)
             }
 
-            TimerEventScreen {
-                id: timerEventScreen
-                objectName: "timerEventScreen"
-                anchors.fill: parent
+            PageLoader {
+                source: "TimerEventScreen.qml"
+                pageName: "timerEventScreen"
                 visible: pageShown(4)
             }
         }
@@ -176,6 +171,6 @@ Window {
     WindowOverlays {
         id: overlays
         anchors.fill: parent
-        homePageShown: homeScreen.visible
+        homePageShown: pageShown(0)
     }
 }

@@ -2,6 +2,7 @@
 #include "TestMain.h"
 
 #include <QtTest>
+#include <cmath>
 
 class TestHomePage : public QObject
 {
@@ -554,8 +555,10 @@ private slots:
     {
         QQuickItem *fill = h().item("timeBarFill");
         const auto fillPt = [&] { return fill->width() / h().pt(); };
+        // The fill ends on a whole pixel (the window is at 1x).
+        const auto wholePixels = [&](qreal pt) { return std::round(pt * h().pt()) / h().pt(); };
         QVERIFY(h().feed({"D011", "D80001000000", remainingReply(3, 0)})); // 1 of 4 min played
-        QCOMPARE(fillPt(), 270.0 / 4);
+        QCOMPARE(fillPt(), wholePixels(270.0 / 4));
         QVERIFY(h().feed({"8805000000"})); // 5 min played of a 4 min total
         QCOMPARE(h().comm().trackTotalTimeFlame(), 24000);
         QCOMPARE(fillPt(), 270.0);
@@ -697,6 +700,50 @@ private slots:
         // A change does draw: the count above can see frames.
         QVERIFY(h().feed({"D5000700"}));
         QTRY_VERIFY(frames.count() > 0);
+    }
+
+    // A running clock draws only what it changes on screen: hundredths that
+    // are hidden, and a fill that moves by less than a pixel, draw no frame.
+    // (A new total moves the marks' arrows, which are drawn smooth.)
+    void runningClockDrawsOnlyChanges_data()
+    {
+        QTest::addColumn<bool>("jog");
+        QTest::addColumn<QList<QByteArray>>("lines");
+        QTest::addColumn<bool>("draws");
+        // From 30:00.00 played, 29:59.50 remaining (the fill at half the bar).
+        QTest::newRow("elapsed hundredths") << false << QList<QByteArray>{"D80030000010"} << false;
+        QTest::newRow("both, as a poll") << false << QList<QByteArray>{"D80030000020", remainingReply(29, 59, 30)}
+                                         << false;
+        QTest::newRow("elapsed seconds") << false << QList<QByteArray>{"D80030000100"} << true;
+        QTest::newRow("remaining seconds") << false << QList<QByteArray>{remainingReply(29, 58, 50)} << true;
+        QTest::newRow("hundredths in jog mode") << true << QList<QByteArray>{"D80030000010"} << true;
+    }
+    void runningClockDrawsOnlyChanges()
+    {
+        QFETCH(bool, jog);
+        QFETCH(QList<QByteArray>, lines);
+        QFETCH(bool, draws);
+        QQuickWindow *window = h().window.window();
+        QVERIFY(h().feed({"D011", "FF6A81Short", "FF6A8700", "FF6A8800", "D80030000000", remainingReply(29, 59, 50)}));
+        if (jog)
+            QVERIFY(h().feed({"9501"}));
+        // Quiet first: no frame for half a second (the marquees settle).
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                QSignalSpy frames(window, &QQuickWindow::frameSwapped);
+                QTest::qWait(500);
+                return frames.isEmpty();
+            },
+            8000));
+        QSignalSpy frames(window, &QQuickWindow::frameSwapped);
+        QVERIFY(h().feed(lines));
+        if (draws) {
+            QTRY_VERIFY(!frames.isEmpty());
+        } else {
+            QTest::qWait(300);
+            QCOMPARE(frames.count(), 0);
+        }
+        QVERIFY(h().feed({"D010"}));
     }
 
     // Logout ends the session for good: the link closes and stays closed.

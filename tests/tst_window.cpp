@@ -171,6 +171,40 @@ private slots:
         w.screenshot("desktop-logged-out");
     }
 
+    // The window opens without waiting for its five pages: they are made
+    // while the login page shows, and at once when a login starts, so that
+    // every page is there before a session begins.
+    void pagesAfterTheWindow_data()
+    {
+        QTest::addColumn<bool>("login");
+        QTest::newRow("made while the login page shows") << false;
+        QTest::newRow("made at once by a login") << true;
+    }
+    void pagesAfterTheWindow()
+    {
+        QFETCH(bool, login);
+        QmlWindow w;
+        auto *engine = static_cast<QQmlApplicationEngine *>(w.qmlEngine());
+        engine->load(QUrl("qrc:/mainDesktop.qml"));
+        QCOMPARE(engine->rootObjects().size(), 1);
+        QObject *window = engine->rootObjects().first();
+        const auto pages = [&] {
+            QStringList made;
+            for (const char *name : {"homeScreen", "menuScreen", "browseScreen", "playlistScreen", "timerEventScreen"}) {
+                if (window->findChild<QQuickItem *>(name))
+                    made.append(name);
+            }
+            return made;
+        };
+        QCOMPARE(pages(), QStringList());
+        if (login) {
+            w.backend().comm.loginRequest("127.0.0.9", "pass");
+            QCOMPARE(pages().size(), 5);
+        } else {
+            QTRY_COMPARE(pages().size(), 5);
+        }
+    }
+
     void tabsAndTheEditingRight()
     {
         LoggedInWindow f;

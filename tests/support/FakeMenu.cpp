@@ -228,3 +228,85 @@ FakeMenu FakeMenu::example()
     };
     return menu;
 }
+
+FakeMenu FakeMenu::full()
+{
+    const auto choice = [](const QByteArray &name, QList<QByteArray> options, int value = 0) {
+        Subitem s;
+        s.name = name;
+        s.options = std::move(options);
+        s.value = value;
+        return s;
+    };
+    const auto range = [](const QByteArray &name, int value) {
+        Subitem s;
+        s.name = name;
+        s.type = 1;
+        s.value = value;
+        return s;
+    };
+    const auto shown = [](const QByteArray &name, const QByteArray &text) {
+        Subitem s;
+        s.name = name;
+        s.readOnly = true;
+        s.options = {text};
+        return s;
+    };
+    const auto single = [](const Subitem &s) { return Item{s.name, {s}}; };
+    const QList<QByteArray> offOn = {"OFF", "ON"};
+    const QList<QByteArray> levels = {"-20dB", "-18dB", "-16dB", "-14dB", "-12dB", "-10dB", "-8dB", "-6dB",
+                                      "-4dB",  "-2dB",  "0dB",   "+2dB",  "+4dB",  "+6dB"};
+    const QList<QByteArray> seconds = {"1s", "2s", "3s", "5s", "10s", "15s", "30s", "60s"};
+
+    FakeMenu menu = example();
+    menu.pages += {
+        {"REC 1",
+         {single(choice("SAMPLING FREQ", {"44.1kHz", "48kHz", "88.2kHz", "96kHz", "176.4kHz", "192kHz"}, 1)),
+          single(choice("BIT LENGTH", {"16bit", "24bit"}, 1)),
+          single(choice("PRE REC", {"OFF", "1s", "2s", "3s", "4s", "5s"})),
+          single(choice("REC TRIGGER", offOn)),
+          {"TRIGGER LEVEL", {choice("START LEVEL", levels, 4), choice("STOP LEVEL", levels, 2)}}}},
+        {"REC 2",
+         {single(choice("AUTO TRACK", {"OFF", "LEVEL", "TIME", "DIGITAL"})),
+          single(choice("TRACK TIME", seconds, 4)),
+          single(choice("FILE NAME", {"DATE", "USER", "COUNTER"})),
+          single(choice("DUAL REC", offOn)),
+          single(range("REC DELAY", 20))}},
+        {"PLAY 2",
+         {single(choice("PLAY MODE", {"CONTINUE", "SINGLE", "PROGRAM", "RANDOM"})),
+          single(choice("RESUME", offOn, 1)),
+          single(choice("AUTO CUE", offOn)),
+          single(choice("AUTO READY", offOn)),
+          single(choice("INCR PLAY", offOn)),
+          single(range("FADE IN", 50)),
+          single(range("FADE OUT", 80))}},
+        {"OUTPUT",
+         {single(choice("OUTPUT LEVEL", levels, 10)),
+          single(choice("HEADPHONE", {"STEREO", "MONO", "L", "R"})),
+          single(choice("DIGITAL OUT", {"AUTO", "44.1kHz", "48kHz", "96kHz"})),
+          single(choice("DITHER", offOn))}},
+        {"DISPLAY",
+         {single(choice("BRIGHTNESS", {"1", "2", "3", "4", "5"}, 2)),
+          single(choice("CONTRAST", {"1", "2", "3", "4", "5", "6", "7", "8"}, 4)),
+          single(choice("METER HOLD", {"OFF", "1s", "2s", "INFINITE"})),
+          single(choice("PEAK HOLD", offOn, 1)),
+          single(choice("TIME DISPLAY", {"ELAPSED", "REMAIN", "TOTAL"}))}},
+        {"PLAYLIST", {single(choice("EDIT", offOn))}},
+        {"CD", {single(choice("CD TEXT", offOn)), single(choice("CD PLAY MODE", {"NORMAL", "PROGRAM"}))}},
+        {"MARK LIST", {single(choice("MARK", offOn))}},
+        {"NETWORK 1",
+         {single(shown("IP ADDRESS", "192.168.0.10")), single(shown("SUBNET MASK", "255.255.255.0")),
+          single(choice("DHCP", offOn, 1))}},
+        {"NETWORK 2", {single(shown("MAC ADDRESS", "00-11-22-33-44-55"))}},
+        {"FTP CLIENT", {single(choice("FTP", offOn))}},
+        {"SNTP", {single(choice("SNTP", offOn)), single(shown("SERVER", "0.0.0.0"))}},
+        {"SYSTEM 2", {single(shown("VERSION", "1.00")), single(choice("PANEL LOCK", offOn))}},
+        {"PREFERENCE",
+         {single(choice("KEY LOCK", offOn)),
+          single(choice("REMOTE", offOn, 1)),
+          single(choice("POWER ON PLAY", offOn)),
+          single(choice("AUTO POWER SAVE", {"OFF", "10min", "30min", "60min"})),
+          single(choice("LANGUAGE", {"ENGLISH", "DEUTSCH", "FRANCAIS", "ESPANOL"}))}},
+    };
+    return menu;
+}

@@ -48,6 +48,9 @@ public:
     // gain, phantom and level subitems, the media rows, read-only texts, a
     // range, a hidden subitem and a list without options.
     static FakeMenu example();
+    // A menu of the size a recorder shows: the example's pages and a dozen
+    // more, some hidden, of choice lists, ranges and read-only texts.
+    static FakeMenu full();
 
     // The request lines of a whole download of this menu, each once, in the
     // order of the cascade: each reply's follow-up requests after those

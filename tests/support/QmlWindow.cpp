@@ -8,6 +8,7 @@
 #include <QQmlContext>
 #include <QScreen>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
 
 QmlWindow::QmlWindow(const QString &document)
@@ -41,7 +42,17 @@ bool QmlWindow::load()
     if (engine->rootObjects().isEmpty())
         return false;
     quickWindow = qobject_cast<QQuickWindow *>(engine->rootObjects().first());
-    return quickWindow && QTest::qWaitForWindowExposed(quickWindow) && imagesSettled();
+    if (!quickWindow || !QTest::qWaitForWindowExposed(quickWindow))
+        return false;
+    // The pages are made after the first frame: a test starts once no loader
+    // is still loading.
+    const auto loading = [this] {
+        const QList<QObject *> all = quickWindow->findChildren<QObject *>();
+        return std::any_of(all.begin(), all.end(), [](QObject *object) {
+            return object->inherits("QQuickLoader") && object->property("status").toInt() == 2;
+        });
+    };
+    return QTest::qWaitFor([&] { return !loading(); }, 10000) && imagesSettled();
 }
 
 bool QmlWindow::imagesSettled() const
