@@ -97,7 +97,8 @@ Item {
         anchors.bottom: parent.bottom
         width: ptSize * 412
         height: ptSize * 130
-        source: "Resource/set_DELAY_back_412x130_3.png"
+        // Decoded only while open: the menu holds a panel in every range row.
+        source: visible ? "Resource/set_DELAY_back_412x130_3.png" : ""
         visible: rangeSlideBar.activeFocus
 
         // Presses on the panel's empty parts go nowhere else.

@@ -6,6 +6,7 @@
 #include "TestMain.h"
 #include "TimerTicks.h"
 
+#include <QtMath>
 #include <QtTest>
 #include <algorithm>
 
@@ -584,6 +585,27 @@ private slots:
         QCOMPARE(f.sent(), QByteArray());
         f.window.backend().comm.logoutRequest();
         QVERIFY(!child(right, "rangeBar")->isVisible());
+    }
+
+    // The panel's picture is decoded only while the panel is open, at the
+    // size it is drawn: every range row holds a panel.
+    void panelPictureOnlyWhileOpen()
+    {
+        MenuWindow f;
+        QVERIFY(f.start());
+        QQuickItem *range = f.row("DELAY Rch");
+        QQuickItem *panel = child(range, "rangeBar");
+        QCOMPARE(panel->property("status").toInt(), 0); // Image.Null
+        f.reveal(range);
+        f.window.click(child(range, "rangeButton"));
+        QVERIFY(panel->isVisible());
+        QTRY_COMPARE(panel->property("status").toInt(), 1); // Image.Ready
+        QCOMPARE(panel->property("paintedWidth").toReal(), panel->width());
+        QCOMPARE(panel->property("sourceSize").toSize().width(), qCeil(panel->width() - 0.001));
+        f.window.click(child(range, "rangeOkButton"));
+        QTRY_VERIFY(!panel->isVisible());
+        QCOMPARE(panel->property("status").toInt(), 0);
+        QVERIFY(f.window.warnings().isEmpty());
     }
 
     // A report moves the slider and the texts and sends nothing back.
