@@ -36,7 +36,7 @@ QmlWindow::~QmlWindow()
     rootContext = nullptr;
 }
 
-bool QmlWindow::load()
+bool QmlWindow::load(bool untilLoaded)
 {
     engine->load(QUrl(documentUrl));
     if (engine->rootObjects().isEmpty())
@@ -44,6 +44,8 @@ bool QmlWindow::load()
     quickWindow = qobject_cast<QQuickWindow *>(engine->rootObjects().first());
     if (!quickWindow || !QTest::qWaitForWindowExposed(quickWindow))
         return false;
+    if (!untilLoaded)
+        return imagesSettled();
     // The pages are made after the first frame: a test starts once no loader
     // is still loading.
     const auto loading = [this] {
