@@ -544,11 +544,13 @@ private slots:
 
     // The page's hidden parts are made after its first frame. One needed
     // before that is made at once and behaves as it would have: the manual
-    // page publishes the list as it shows.
+    // page publishes the list as it shows, the admin switch shows with the
+    // first list.
     void hiddenPartNeededBeforeMade_data()
     {
         QTest::addColumn<QString>("part");
         QTest::newRow("manual login page") << "loginold";
+        QTest::newRow("admin switch") << "container";
         QTest::newRow("app password dialog") << "app_passwd";
         QTest::newRow("power confirmation") << "confirmPowerControl";
     }
@@ -561,11 +563,12 @@ private slots:
         LoginPage p;
         p.untilLoaded = false;
         p.w.qmlEngine()->setIncubationController(&held);
-        QVERIFY(p.load({FakeDiscovery::answer(nextMac().toLatin1(), "Studio")}));
-        p.answerer.answers.append(FakeDiscovery::answer(nextMac().toLatin1(), "Hall"));
-        QVERIFY(p.discover(2));
+        QVERIFY(p.load());
         QVERIFY(held.incubatingObjectCount() > 0);
         QVERIFY(!p.item(name)); // not made yet
+        QVERIFY(p.list({FakeDiscovery::answer(nextMac().toLatin1(), "Studio")}));
+        p.answerer.answers.append(FakeDiscovery::answer(nextMac().toLatin1(), "Hall"));
+        QVERIFY(p.discover(2));
 
         if (part == "loginold") {
             p.tap(7, "loginTitleArea");
@@ -576,13 +579,17 @@ private slots:
             QVERIFY(p.visible("requirenewpasswd"));
             QVERIFY(!p.visible("grand_kirikae"));
             QCOMPARE(p.item("shuttle")->x(), p.item("container")->width() - p.item("shuttle")->width());
-        } else {
+        } else if (part == "confirmPowerControl") {
             p.page->setProperty("admin_mode", true);
             p.w.click(p.in(0, "admin_power_onoff_button")); // selects the row
             p.w.click(p.in(0, "admin_power_onoff_button")); // asks
             QVERIFY(p.visible(name));
             QCOMPARE(text(p.item("cpcNicknameText")), QString("Studio"));
             QCOMPARE(text(p.item("cpcQuestion")), QString("OK to turn off?"));
+        } else {
+            QVERIFY(p.visible(name));
+            p.slideShuttle(-300);
+            QVERIFY(p.visible("admin_button"));
         }
         QVERIFY(p.visible(name));
         QVERIFY(p.noWarnings());
