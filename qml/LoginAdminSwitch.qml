@@ -24,7 +24,7 @@ Rectangle {
 
     // Hidden until discovery has published its first list, so made after
     // the first frame.
-    LoginLayerLoader {
+    LaterLoader {
         id: switchLayer
         x: (parent.width - width) / 2
         y: ptSize * 12

@@ -181,7 +181,7 @@ Rectangle {
 
         // ---- Login to a typed address ----
 
-        LoginLayerLoader {
+        LaterLoader {
             id: loginold
             x: 0
             y: ptSize * 80
@@ -213,7 +213,7 @@ Rectangle {
 
     // ---- The app password that guards admin mode ----
 
-    LoginLayerLoader {
+    LaterLoader {
         id: app_passwd
         anchors.fill: parent
         sourceComponent: Component {
@@ -227,7 +227,7 @@ Rectangle {
 
     // ---- Confirmation of a power command ----
 
-    LoginLayerLoader {
+    LaterLoader {
         id: confirmPowerControl
         anchors.fill: parent
         visible: f_visibleCPC

@@ -1,13 +1,13 @@
 #include "DataSettings.h"
 #include "FakeDiscovery.h"
 #include "FakeRecorder.h"
+#include "HeldIncubation.h"
 #include "LinkFixture.h"
 #include "QmlWindow.h"
 #include "TestMain.h"
 #include "UdpMachineList.h"
 
 #include <QQmlContext>
-#include <QQmlIncubationController>
 #include <QQuickItem>
 #include <QSettings>
 #include <QtTest>
@@ -51,12 +51,6 @@ void store(const char *group, const QString &key, const QString &value)
 }
 
 const QString grey = QStringLiteral("#878787");
-
-// Holds back what the window makes after its first frame, so that a test
-// acts before it is there.
-class HeldIncubation : public QQmlIncubationController
-{
-};
 
 } // namespace
 

@@ -1,7 +1,7 @@
 import QtQuick 2.8
 import QtQuick.Window 2.15
 
-// A part of the login page that is hidden at start: made once the window has
+// A part of the window that is hidden at start: made once the window has
 // drawn its first frame rather than before it, and completed at once when it
 // is first needed.
 Loader {
