@@ -15,112 +15,125 @@ Rectangle {
     signal adminModeClicked()
     signal loginScreenClicked()
 
-    // The knob back at the right end of its track.
+    // The knob back at the right end of its track; until the switch is made
+    // it is there anyway.
     function resetKnob() {
-        shuttle.x = Qt.binding(function() { return shuttle.parent.width - shuttle.width })
+        if (switchLayer.item)
+            switchLayer.item.resetKnob()
     }
 
-    Rectangle {
-        id: container
-        objectName: "container"
+    // Hidden until discovery has published its first list, so made after
+    // the first frame.
+    LaterLoader {
+        id: switchLayer
         x: (parent.width - width) / 2
         y: ptSize * 12
-        width: ptSize * 324
-        height: shuttle.height
-        color: Palette.transparent
         visible: false
-
-        Rectangle {
-            id: modoru_groupe
-            objectName: "modoru_groupe"
-            anchors.fill: parent
-            color: Palette.transparent
-            visible: adminMode
-
-            Button {
-                objectName: "loginScreenButton"
-                x: 3
-                y: x
-                width: parent.width - (x + 2)
-                height: parent.height - 2 * y
-                background: Rectangle {
-                    anchors.fill: parent
-                    color: "#878787"
-                    radius: ptSize * 3
-                    border.color: "black"
-                    border.width: ptSize * 1
-                }
-                contentItem: Text {
-                    text: "Login screen"
-                    textFormat: Text.PlainText
-                    color: "white"
-                    font.pixelSize: ptSize * 18
-                    horizontalAlignment: Text.AlignHCenter
-                    verticalAlignment: Text.AlignVCenter
-                }
-                onClicked: adminSwitch.loginScreenClicked()
-            }
-        }
-
-        Rectangle {
-            id: nyokigroup
-            objectName: "nyokigroup"
-            anchors.fill: parent
-            color: Palette.transparent
-            visible: !adminMode
-
+        sourceComponent: Component {
             Rectangle {
-                id: kazari
-                objectName: "kazari"
-                x: 3
-                y: x
-                width: parent.width - (x + 2)
-                height: parent.height - 2 * y
-                color: "#2f3e5b"
-                radius: 3
-                border.color: "black"
-                border.width: ptSize * 1
+                id: container
+                objectName: "container"
+                width: ptSize * 324
+                height: shuttle.height
+                color: Palette.transparent
 
-                Button {
-                    id: admin_button
-                    objectName: "admin_button"
-                    anchors.fill: parent
-                    visible: shuttle.x < 2
-                    background: Rectangle {
-                        anchors.fill: parent
-                        color: "#13337c"
-                        radius: 3
-                    }
-                    contentItem: Text {
-                        text: "Admin mode"
-                        textFormat: Text.PlainText
-                        color: "white"
-                        font.pixelSize: ptSize * 18
-                        horizontalAlignment: Text.AlignHCenter
-                        verticalAlignment: Text.AlignVCenter
-                    }
-                    onClicked: adminSwitch.adminModeClicked()
+                function resetKnob() {
+                    shuttle.x = Qt.binding(function() { return shuttle.parent.width - shuttle.width })
                 }
-            }
 
-            Image {
-                id: shuttle
-                objectName: "shuttle"
-                x: parent.width - shuttle.width
-                y: 0
-                sourceSize.width: ptSize * 80
-                smooth: false
-                source: admin_button.visible ? "Resource/login/icon_80x52_lock_on.svg"
-                                             : "Resource/login/icon_80x52_lock_off.svg"
-
-                MouseArea {
-                    id: shuttle_drag
-                    objectName: "shuttle_drag"
+                Rectangle {
+                    id: modoru_groupe
+                    objectName: "modoru_groupe"
                     anchors.fill: parent
-                    drag.target: shuttle
-                    drag.axis: Drag.XAxis
-                    drag.minimumX: 0
-                    drag.maximumX: container.width - shuttle.width
+                    color: Palette.transparent
+                    visible: adminSwitch.adminMode
+
+                    Button {
+                        objectName: "loginScreenButton"
+                        x: 3
+                        y: x
+                        width: parent.width - (x + 2)
+                        height: parent.height - 2 * y
+                        background: Rectangle {
+                            anchors.fill: parent
+                            color: "#878787"
+                            radius: ptSize * 3
+                            border.color: "black"
+                            border.width: ptSize * 1
+                        }
+                        contentItem: Text {
+                            text: "Login screen"
+                            textFormat: Text.PlainText
+                            color: "white"
+                            font.pixelSize: ptSize * 18
+                            horizontalAlignment: Text.AlignHCenter
+                            verticalAlignment: Text.AlignVCenter
+                        }
+                        onClicked: adminSwitch.loginScreenClicked()
+                    }
+                }
+
+                Rectangle {
+                    id: nyokigroup
+                    objectName: "nyokigroup"
+                    anchors.fill: parent
+                    color: Palette.transparent
+                    visible: !adminSwitch.adminMode
+
+                    Rectangle {
+                        id: kazari
+                        objectName: "kazari"
+                        x: 3
+                        y: x
+                        width: parent.width - (x + 2)
+                        height: parent.height - 2 * y
+                        color: "#2f3e5b"
+                        radius: 3
+                        border.color: "black"
+                        border.width: ptSize * 1
+
+                        Button {
+                            id: admin_button
+                            objectName: "admin_button"
+                            anchors.fill: parent
+                            visible: shuttle.x < 2
+                            background: Rectangle {
+                                anchors.fill: parent
+                                color: "#13337c"
+                                radius: 3
+                            }
+                            contentItem: Text {
+                                text: "Admin mode"
+                                textFormat: Text.PlainText
+                                color: "white"
+                                font.pixelSize: ptSize * 18
+                                horizontalAlignment: Text.AlignHCenter
+                                verticalAlignment: Text.AlignVCenter
+                            }
+                            onClicked: adminSwitch.adminModeClicked()
+                        }
+                    }
+
+                    Image {
+                        id: shuttle
+                        objectName: "shuttle"
+                        x: parent.width - shuttle.width
+                        y: 0
+                        sourceSize.width: ptSize * 80
+                        smooth: false
+                        source: admin_button.visible ? "Resource/login/icon_80x52_lock_on.svg"
+                                                     : "Resource/login/icon_80x52_lock_off.svg"
+
+                        MouseArea {
+                            id: shuttle_drag
+                            objectName: "shuttle_drag"
+                            anchors.fill: parent
+                            drag.target: shuttle
+                            drag.axis: Drag.XAxis
+                            drag.minimumX: 0
+                            drag.maximumX: container.width - shuttle.width
+                        }
+                    }
                 }
             }
         }
@@ -130,7 +143,8 @@ Rectangle {
     Connections {
         target: udpc
         function onInitCompleted() {
-            container.visible = true
+            switchLayer.ready()
+            switchLayer.visible = true
         }
     }
 }

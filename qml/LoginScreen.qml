@@ -39,6 +39,9 @@ Rectangle {
     // Title and logo share one counter: the 7th tap shows the manual login
     // page, the 14th brings the list back.
     function countTap() {
+        // Made before it shows, so that showing it publishes the list.
+        if (click_times + 1 === click_limit)
+            loginold.ready()
         click_times = click_times + 1
         if (click_times >= click_limit * 2)
             click_times = 0
@@ -65,6 +68,7 @@ Rectangle {
 
     // A row's ON/OFF or Restart: the confirmation asks first.
     function askPower(action, nickname, row) {
+        confirmPowerControl.ready()
         f_visibleCPC = true
         cpcAction = action
         cpcNickname = nickname
@@ -177,13 +181,16 @@ Rectangle {
 
         // ---- Login to a typed address ----
 
-        LoginManualPage {
+        LaterLoader {
             id: loginold
             x: 0
             y: ptSize * 80
             width: appWidth
             height: ptSize * 636
             visible: !(click_times < click_limit)
+            sourceComponent: Component {
+                LoginManualPage {}
+            }
         }
     }
 
@@ -195,9 +202,9 @@ Rectangle {
         y: loginback.y + loginback.height - ptSize * 76
         width: parent.width
         height: parent.height - y
-        visible: !app_passwd.visible
+        visible: !(app_passwd.item && app_passwd.item.visible)
         adminMode: admin_mode
-        onAdminModeClicked: app_passwd.visible = true
+        onAdminModeClicked: app_passwd.ready().visible = true
         onLoginScreenClicked: {
             admin_mode = false
             selected_index = -1
@@ -206,24 +213,32 @@ Rectangle {
 
     // ---- The app password that guards admin mode ----
 
-    AppPasswordDialog {
+    LaterLoader {
         id: app_passwd
         anchors.fill: parent
-        onVisibleChanged: resetShuttle()
-        onMessage: popup1.popupReceived(text)
-        onGranted: admin_mode = true
+        sourceComponent: Component {
+            AppPasswordDialog {
+                onVisibleChanged: resetShuttle()
+                onMessage: popup1.popupReceived(text)
+                onGranted: admin_mode = true
+            }
+        }
     }
 
     // ---- Confirmation of a power command ----
 
-    PowerConfirmation {
+    LaterLoader {
         id: confirmPowerControl
         anchors.fill: parent
         visible: f_visibleCPC
-        nickname: cpcNickname
-        action: cpcAction
-        onConfirmed: runPowerCommand()
-        onCancelled: f_visibleCPC = false
+        sourceComponent: Component {
+            PowerConfirmation {
+                nickname: cpcNickname
+                action: cpcAction
+                onConfirmed: runPowerCommand()
+                onCancelled: f_visibleCPC = false
+            }
+        }
     }
 
     // ---- "Connecting..." while the control link logs in ----

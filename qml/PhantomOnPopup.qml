@@ -17,12 +17,15 @@ Rectangle {
     property int item: 0
     property int subitem: 0
     property int value: 0
+    // Waiting for an answer: the buttons and the click catcher show.
+    property bool answerable: false
 
     function show(i, j, k, l) {
+        buttons.ready()
         popup.hide()
         // Only the last edit can be confirmed: a row whose edit waited goes
         // back to the recorder's value, unless it is the row edited again.
-        if (okButton.visible && (i !== page || j !== item || k !== subitem))
+        if (answerable && (i !== page || j !== item || k !== subitem))
             menu.subitemValueRequest(page, item, subitem)
         page = i
         item = j
@@ -42,7 +45,7 @@ Rectangle {
     }
 
     function close(putRowBack) {
-        const waiting = okButton.visible
+        const waiting = answerable
         // Just shown, the box is still transparent but already waits for an answer.
         if (popupMessage.opacity === 0 && !waiting)
             return
@@ -59,8 +62,7 @@ Rectangle {
 
     function setAnswerable(on) {
         popupMouseArea.visible = on
-        okButton.visible = on
-        cancelButton.visible = on
+        answerable = on
     }
 
     // Takes every press on the box while it can be answered.
@@ -83,28 +85,38 @@ Rectangle {
         text: "Phantom power ON?"
     }
 
-    PhantomOnPopupButton {
-        id: okButton
-        objectName: "phantomOk"
-        x: ptSize * 10
-        y: ptSize * 40
-        text: "OK"
-        visible: false
-        onClicked: {
-            menu.changedSubitemObjectValue(page, item, subitem, value, 1)
-            popupMessage.close(false)
-        }
-    }
+    // Hidden until the box is first shown, so made after the first frame.
+    LaterLoader {
+        id: buttons
+        anchors.fill: parent
+        sourceComponent: Component {
+            Item {
+                PhantomOnPopupButton {
+                    id: okButton
+                    objectName: "phantomOk"
+                    x: ptSize * 10
+                    y: ptSize * 40
+                    text: "OK"
+                    visible: popupMessage.answerable
+                    onClicked: {
+                        menu.changedSubitemObjectValue(popupMessage.page, popupMessage.item, popupMessage.subitem,
+                                                      popupMessage.value, 1)
+                        popupMessage.close(false)
+                    }
+                }
 
-    PhantomOnPopupButton {
-        id: cancelButton
-        objectName: "phantomCancel"
-        anchors.right: parent.right
-        anchors.rightMargin: ptSize * 10
-        y: ptSize * 40
-        text: "Cancel"
-        visible: false
-        onClicked: popupMessage.close(true)
+                PhantomOnPopupButton {
+                    id: cancelButton
+                    objectName: "phantomCancel"
+                    anchors.right: parent.right
+                    anchors.rightMargin: ptSize * 10
+                    y: ptSize * 40
+                    text: "Cancel"
+                    visible: popupMessage.answerable
+                    onClicked: popupMessage.close(true)
+                }
+            }
+        }
     }
 
     Connections {

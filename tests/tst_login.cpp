@@ -1,6 +1,7 @@
 #include "DataSettings.h"
 #include "FakeDiscovery.h"
 #include "FakeRecorder.h"
+#include "HeldIncubation.h"
 #include "LinkFixture.h"
 #include "QmlWindow.h"
 #include "TestMain.h"
@@ -72,7 +73,7 @@ struct LoginPage
     // Loads the window; discovery stays stopped until list().
     bool load()
     {
-        if (!w.load() || !answerer.listen())
+        if (!w.load(untilLoaded) || !answerer.listen())
             return false;
         page = w.find("loginScreen");
         comm().sleepTimer.stop();
@@ -127,6 +128,9 @@ struct LoginPage
         udpc().sendDatagram();
         return QTest::qWaitFor([&] { return udpc().loginModel.size() >= count; }, 3000);
     }
+
+    // False: the test starts at the first frame, before what is made later.
+    bool untilLoaded = true;
 
     QQuickItem *item(const char *name) const { return page->findChild<QQuickItem *>(QLatin1String(name)); }
     QVariant value(const char *name) const { return page->property(name); }
@@ -529,6 +533,59 @@ private slots:
         QVERIFY(p.visible("loginnew"));
         QVERIFY(!p.visible("loginold"));
         QCOMPARE(p.rowCount(), 3);
+        QVERIFY(p.noWarnings());
+    }
+
+    // The page's hidden parts are made after its first frame. One needed
+    // before that is made at once and behaves as it would have: the manual
+    // page publishes the list as it shows, the admin switch shows with the
+    // first list.
+    void hiddenPartNeededBeforeMade_data()
+    {
+        QTest::addColumn<QString>("part");
+        QTest::newRow("manual login page") << "loginold";
+        QTest::newRow("admin switch") << "container";
+        QTest::newRow("app password dialog") << "app_passwd";
+        QTest::newRow("power confirmation") << "confirmPowerControl";
+    }
+
+    void hiddenPartNeededBeforeMade()
+    {
+        QFETCH(QString, part);
+        const QByteArray name = part.toLatin1();
+        HeldIncubation held;
+        LoginPage p;
+        p.untilLoaded = false;
+        p.w.qmlEngine()->setIncubationController(&held);
+        QVERIFY(p.load());
+        QVERIFY(held.incubatingObjectCount() > 0);
+        QVERIFY(!p.item(name)); // not made yet
+        QVERIFY(p.list({FakeDiscovery::answer(nextMac().toLatin1(), "Studio")}));
+        p.answerer.answers.append(FakeDiscovery::answer(nextMac().toLatin1(), "Hall"));
+        QVERIFY(p.discover(2));
+
+        if (part == "loginold") {
+            p.tap(7, "loginTitleArea");
+            QVERIFY(!p.visible("loginnew"));
+            QCOMPARE(p.rowCount(), 2); // published as the page changed
+        } else if (part == "app_passwd") {
+            p.openAppPasswordDialog();
+            QVERIFY(p.visible("requirenewpasswd"));
+            QVERIFY(!p.visible("grand_kirikae"));
+            QCOMPARE(p.item("shuttle")->x(), p.item("container")->width() - p.item("shuttle")->width());
+        } else if (part == "confirmPowerControl") {
+            p.page->setProperty("admin_mode", true);
+            p.w.click(p.in(0, "admin_power_onoff_button")); // selects the row
+            p.w.click(p.in(0, "admin_power_onoff_button")); // asks
+            QVERIFY(p.visible(name));
+            QCOMPARE(text(p.item("cpcNicknameText")), QString("Studio"));
+            QCOMPARE(text(p.item("cpcQuestion")), QString("OK to turn off?"));
+        } else {
+            QVERIFY(p.visible(name));
+            p.slideShuttle(-300);
+            QVERIFY(p.visible("admin_button"));
+        }
+        QVERIFY(p.visible(name));
         QVERIFY(p.noWarnings());
     }
 

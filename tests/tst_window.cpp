@@ -1,4 +1,5 @@
 #include "FakeRecorder.h"
+#include "HeldIncubation.h"
 #include "LinkFixture.h"
 #include "QmlWindow.h"
 #include "TestMain.h"
@@ -360,10 +361,24 @@ private slots:
         QCOMPARE(text(label), QString("ERROR: login failed <b>Studio</b>"));
     }
 
+    // The confirmation's buttons are made after the first frame, or at once
+    // when it shows before that.
+    void bannerAndConfirmationExcludeEachOther_data()
+    {
+        QTest::addColumn<bool>("untilLoaded");
+        QTest::newRow("after the first frame") << true;
+        QTest::newRow("before its buttons are made") << false;
+    }
+
     void bannerAndConfirmationExcludeEachOther()
     {
+        QFETCH(bool, untilLoaded);
+        HeldIncubation held;
         QmlWindow w;
-        QVERIFY(w.load());
+        if (!untilLoaded)
+            w.qmlEngine()->setIncubationController(&held);
+        QVERIFY(w.load(untilLoaded));
+        QCOMPARE(!w.find("phantomOk"), !untilLoaded);
         QQuickItem *banner = w.find("popup");
         QQuickItem *confirm = w.find("phantomOnPopup");
         emit w.backend().comm.popupReceived(1);
@@ -371,7 +386,7 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return banner->opacity() == 1.0; }, 2000)); // faded in
         emit w.backend().menu.phantomOnPopup(1, 2, 3, 4);
         QVERIFY(!banner->property("popupEnabled").toBool());
-        QVERIFY(w.find("phantomOk")->isVisible());
+        QVERIFY(w.find("phantomOk") && w.find("phantomOk")->isVisible());
         QCOMPARE(confirm->property("value").toInt(), 4);
         QTRY_COMPARE_WITH_TIMEOUT(banner->opacity(), 0.0, 2000);
         emit w.backend().comm.popupReceived(2);

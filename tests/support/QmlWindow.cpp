@@ -36,14 +36,24 @@ QmlWindow::~QmlWindow()
     rootContext = nullptr;
 }
 
-bool QmlWindow::load()
+bool QmlWindow::load(bool untilLoaded)
 {
     engine->load(QUrl(documentUrl));
     if (engine->rootObjects().isEmpty())
         return false;
     quickWindow = qobject_cast<QQuickWindow *>(engine->rootObjects().first());
-    if (!quickWindow || !QTest::qWaitForWindowExposed(quickWindow))
+    if (!quickWindow)
         return false;
+    // Some parts are made only once the first frame is drawn.
+    bool drawn = false;
+    const QMetaObject::Connection frames =
+        QObject::connect(quickWindow, &QQuickWindow::frameSwapped, [&drawn] { drawn = true; });
+    const bool shown = QTest::qWaitForWindowExposed(quickWindow) && QTest::qWaitFor([&] { return drawn; }, 5000);
+    QObject::disconnect(frames);
+    if (!shown)
+        return false;
+    if (!untilLoaded)
+        return imagesSettled();
     // The pages are made after the first frame: a test starts once no loader
     // is still loading.
     const auto loading = [this] {

@@ -18,8 +18,9 @@ public:
     explicit QmlWindow(const QString &document = QStringLiteral("qrc:/mainDesktop.qml"));
     ~QmlWindow();
 
-    // Loads the document and waits until its window is exposed.
-    bool load();
+    // Loads the document and waits until its window is exposed and, unless
+    // told otherwise, until what is made after the first frame is there.
+    bool load(bool untilLoaded = true);
 
     Backend &backend() { return *objects; }
     QQmlEngine *qmlEngine() const { return engine.get(); }
