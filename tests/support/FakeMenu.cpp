@@ -64,6 +64,25 @@ bool hiddenItem(const QByteArray &name)
     return name.trimmed() == "REMOTE POWER CONTROL";
 }
 
+// Subitems of the example menus: a list of choices, and a value shown only.
+FakeMenu::Subitem choice(const QByteArray &name, QList<QByteArray> options, int value = 0)
+{
+    FakeMenu::Subitem s;
+    s.name = name;
+    s.options = std::move(options);
+    s.value = value;
+    return s;
+}
+
+FakeMenu::Subitem shown(const QByteArray &name, const QByteArray &text)
+{
+    FakeMenu::Subitem s;
+    s.name = name;
+    s.readOnly = true;
+    s.options = {text};
+    return s;
+}
+
 } // namespace
 
 const FakeMenu::Item *FakeMenu::item(int page, int item) const
@@ -182,20 +201,6 @@ QList<QByteArray> FakeMenu::downloadRequests() const
 
 FakeMenu FakeMenu::example()
 {
-    const auto choice = [](const QByteArray &name, QList<QByteArray> options, int value = 0) {
-        Subitem s;
-        s.name = name;
-        s.options = std::move(options);
-        s.value = value;
-        return s;
-    };
-    const auto shown = [](const QByteArray &name, const QByteArray &text) {
-        Subitem s;
-        s.name = name;
-        s.readOnly = true;
-        s.options = {text};
-        return s;
-    };
     Subitem range;
     range.name = "SKIP BACK";
     range.type = 1;
@@ -231,25 +236,11 @@ FakeMenu FakeMenu::example()
 
 FakeMenu FakeMenu::full()
 {
-    const auto choice = [](const QByteArray &name, QList<QByteArray> options, int value = 0) {
-        Subitem s;
-        s.name = name;
-        s.options = std::move(options);
-        s.value = value;
-        return s;
-    };
     const auto range = [](const QByteArray &name, int value) {
         Subitem s;
         s.name = name;
         s.type = 1;
         s.value = value;
-        return s;
-    };
-    const auto shown = [](const QByteArray &name, const QByteArray &text) {
-        Subitem s;
-        s.name = name;
-        s.readOnly = true;
-        s.options = {text};
         return s;
     };
     const auto single = [](const Subitem &s) { return Item{s.name, {s}}; };
