@@ -37,7 +37,7 @@ Rectangle {
         popupAnimation.from = popupMessage.opacity
         popupAnimation.to = 1
         popupAnimation.start()
-        setAnswerable(true)
+        answerable = true
     }
 
     function hide() {
@@ -49,7 +49,7 @@ Rectangle {
         // Just shown, the box is still transparent but already waits for an answer.
         if (popupMessage.opacity === 0 && !waiting)
             return
-        setAnswerable(false)
+        answerable = false
         if (waiting && putRowBack)
             menu.changedCommandMenuData()
         if (popupAnimation.running && popupAnimation.to === 0)
@@ -60,17 +60,12 @@ Rectangle {
         popupAnimation.start()
     }
 
-    function setAnswerable(on) {
-        popupMouseArea.visible = on
-        answerable = on
-    }
-
     // Takes every press on the box while it can be answered.
     MouseArea {
         id: popupMouseArea
         objectName: "phantomCatcher"
         anchors.fill: parent
-        visible: false
+        visible: popupMessage.answerable
     }
 
     Text {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringView>
 #include <QTimer>
+#include <optional>
 
 class Permission;
 class Telnet;
@@ -125,6 +126,9 @@ public:
 private:
     static bool isEntry(int entry) { return entry >= 0 && entry < maxEntries; }
     bool send(const QByteArray &command);
+    // The name a new or renamed playlist goes by; nothing, and execFailed(),
+    // for a name that would stand for a folder.
+    std::optional<QByteArray> newPlaylistName(const QString &name);
     // Empties the slots and asks for the entries again.
     void rereadEntries();
     void clearPplList();

@@ -20,49 +20,44 @@ QByteArray playlistName(const QString &name, int cap)
     return cap < 0 ? bytes : LineProtocol::cutUtf8(bytes, cap);
 }
 
-// Dots and spaces alone would name the playlist folder or climb out of it.
-// An empty name adds no path to the command: it goes out as it is.
-bool namesAFolder(const QByteArray &name)
-{
-    return !name.isEmpty() && FileNames::isDotsAndSpaces(name);
-}
-
 constexpr int largestNumber = 9999;
 
 } // namespace
 
+std::optional<QByteArray> Playlist::newPlaylistName(const QString &name)
+{
+    // Dots and spaces alone would name the playlist folder or climb out of
+    // it. An empty name adds no path to the command: it goes out as it is.
+    const QByteArray bytes = playlistName(name, nameCap);
+    if (!bytes.isEmpty() && FileNames::isDotsAndSpaces(bytes)) {
+        emit execFailed();
+        return std::nullopt;
+    }
+    return bytes;
+}
+
 void Playlist::createPpl(QString name)
 {
-    const QByteArray bytes = playlistName(name, nameCap);
-    if (namesAFolder(bytes)) {
-        emit execFailed();
-        return;
-    }
-    send("07F4540" + bytes + "\r\n");
+    if (const std::optional<QByteArray> bytes = newPlaylistName(name))
+        send("07F4540" + *bytes + "\r\n");
 }
 
 void Playlist::saveAs(QString name)
 {
-    const QByteArray bytes = playlistName(name, nameCap);
-    if (namesAFolder(bytes)) {
-        emit execFailed();
-        return;
-    }
-    send("07F4541" + bytes + "\r\n");
+    if (const std::optional<QByteArray> bytes = newPlaylistName(name))
+        send("07F4541" + *bytes + "\r\n");
 }
 
 void Playlist::renamePpl(int pplNumber, QString name)
 {
     if (pplNumber < 1 || pplNumber > largestNumber)
         return;
-    const QByteArray bytes = playlistName(name, nameCap);
-    if (namesAFolder(bytes)) {
-        emit execFailed();
+    const std::optional<QByteArray> bytes = newPlaylistName(name);
+    if (!bytes)
         return;
-    }
     char command[] = "07F4543xxxx";
     putNumberField(command + 7, pplNumber);
-    send(QByteArray(command) + bytes + "\r\n");
+    send(QByteArray(command) + *bytes + "\r\n");
 }
 
 bool Playlist::loadPpl(QString name)
